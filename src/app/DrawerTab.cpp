@@ -1,0 +1,36 @@
+#include "app/DrawerTab.h"
+
+#include "app/ColorValue.h"
+#include "app/Twips.h"
+#include "app/UiLook.h"
+
+#include <QPainter>
+
+namespace pennoc {
+
+DrawerTab::DrawerTab(QWidget* parent)
+    : PictureBox(parent) {}
+
+void DrawerTab::flip(bool open) {
+    m_open = open;
+    for (QLine& line : m_lines) {
+        line = QLine(line.x2(), line.y1(), line.x1(), line.y2());
+    }
+    update();
+}
+
+bool DrawerTab::chevronPointsRight() const {
+    return m_lines[0].x2() > m_lines[0].x1();
+}
+
+void DrawerTab::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(toQColor(colors::kAccent), 2));
+    for (const QLine& line : m_lines) {
+        painter.drawLine(twipsToPixels(line.x1()), twipsToPixels(line.y1()), twipsToPixels(line.x2()),
+                         twipsToPixels(line.y2()));
+    }
+}
+
+} // namespace pennoc

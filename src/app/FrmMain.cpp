@@ -1,0 +1,213 @@
+#include "app/FrmMain.h"
+
+#include "app/AppTexts.h"
+#include "app/ColorValue.h"
+#include "app/NotesPage.h"
+#include "app/PictureBox.h"
+#include "app/PlatformServices.h"
+#include "app/TitleBandImages.h"
+#include "app/Twips.h"
+#include "app/UiLook.h"
+#include "app/WindowDrag.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace pennoc {
+
+namespace {
+
+constexpr int kInnerWidth = 6390;
+constexpr int kInnerHeight = 7605;
+constexpr int kTitleButtonSize = 270;
+
+QString toQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_platform(platform)
+    , m_storage(platform.files(), platform.textCodec(), platform.programFolder()) {
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(toQString(texts::kProgramTitle));
+    build();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::build() {
+    setFixedSize(twipsToPixels(kInnerWidth), twipsToPixels(kInnerHeight));
+    setColors(this, colors::kAccent, colors::kWhite);
+    setMouseTracking(true);
+
+    m_lblFormTitle = new QLabel(toQString(texts::kProgramTitle), this);
+    m_lblFormTitle->setObjectName(QStringLiteral("LblFormTitle"));
+    m_lblFormTitle->setGeometry(twipsRect(60, 30, 1125, 255));
+    m_lblFormTitle->setFont(uiFont(12));
+    setTextColor(m_lblFormTitle, colors::kWhite);
+    m_lblFormTitle->installEventFilter(this);
+
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new PictureBox(this);
+        button->setObjectName(QStringLiteral("PicMenu_%1").arg(i));
+        button->resize(twipsToPixels(kTitleButtonSize), twipsToPixels(kTitleButtonSize));
+        button->setPicture(titleBandImage(2 * i + 1));
+        connect(button, &PictureBox::mouseMoved, this,
+                [this, i] { m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 2)); });
+        connect(button, &PictureBox::clicked, this, [this, i] { PicMenu_Click(i); });
+        m_picMenu[static_cast<std::size_t>(i)] = button;
+    }
+    // The menu button has no command and is never shown; minimise takes its place.
+    m_picMenu[1]->hide();
+
+    m_picInterface = new PictureBox(this);
+    m_picInterface->setObjectName(QStringLiteral("PicInterface"));
+    setColors(m_picInterface, colors::kSystemWindow, colors::kSystemWindowText);
+
+    m_notesPage = new NotesPage(m_picInterface);
+    layOut();
+}
+
+void FrmMain::layOut() {
+    m_picInterface->setGeometry(twipsRect(15, 330, kInnerWidth - 30, kInnerHeight - 345));
+    for (int i = 0; i < 3; ++i) {
+        const int left = kInnerWidth - (i + 1) * kTitleButtonSize - (2 * i + 1) * 30;
+        m_picMenu[static_cast<std::size_t>(i)]->move(twipsToPixels(left), twipsToPixels(15));
+    }
+    m_picMenu[2]->move(m_picMenu[1]->pos());
+
+    const int pageWidth = pixelsToTwips(m_picInterface->width()) - 240;
+    const int pageTop = 480;
+    m_notesPage->setGeometry(
+        twipsRect(120, pageTop, pageWidth, pixelsToTwips(m_picInterface->height()) - pageTop - 120));
+}
+
+void FrmMain::Form_Initialize() {
+    try {
+        m_storage.prepare();
+    } catch (const StorageError& error) {
+        reportStorageError(QStringLiteral("无法创建便笺的存储位置。"), error);
+    }
+}
+
+bool FrmMain::Form_Load() {
+    try {
+        LoadData();
+    } catch (const StorageError& error) {
+        reportStorageError(QStringLiteral("无法读取便笺，程序将退出，已保存的便笺不会被改动。"), error);
+        return false;
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    return true;
+}
+
+void FrmMain::LoadData() {
+    StoredNotes stored = m_storage.load();
+    if (stored.autoRun) {
+        m_autoRunEnabled = *stored.autoRun;
+        if (m_autoRunEnabled) {
+            m_platform.registerAutoRun();
+        } else {
+            m_platform.unregisterAutoRun();
+        }
+    }
+    m_notesPage->showLoadedNotes(std::move(stored.texts));
+    for (const StorageError& warning : stored.warnings) {
+        reportStorageError(QStringLiteral("读取便笺时出现问题。"), warning);
+    }
+}
+
+bool FrmMain::SaveData() {
+    try {
+        m_storage.save(m_notesPage->book().textsToSave(), m_autoRunEnabled);
+        return true;
+    } catch (const StorageError& error) {
+        reportStorageError(QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。"), error);
+        return false;
+    }
+}
+
+void FrmMain::reportStorageError(const QString& what, const StorageError& error) {
+    const QString text = what + QStringLiteral("\n") + QString::fromStdU16String(error.path().u16string()) +
+                         QStringLiteral("\n") + QString::fromLocal8Bit(error.reason().c_str());
+    m_platform.reportToConsole(text.toStdU16String());
+    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), text.toStdU16String());
+}
+
+void FrmMain::PicMenu_Click(int index) {
+    if (index == 0) {
+        exitProgram();
+    } else if (index == 2) {
+        showMinimized();
+    }
+}
+
+void FrmMain::exitProgram() {
+    if (m_ending) {
+        return;
+    }
+    m_notesPage->writeBackEditor();
+    if (!SaveData() &&
+        !m_platform.askToConfirm(std::u16string(texts::kProgramTitle),
+                                 u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。")) {
+        return;
+    }
+    endProgram();
+}
+
+void FrmMain::exitWithoutAsking() {
+    if (m_ending) {
+        return;
+    }
+    m_notesPage->writeBackEditor();
+    SaveData();
+    endProgram();
+}
+
+void FrmMain::endProgram() {
+    m_ending = true;
+    QApplication::closeAllWindows();
+    QApplication::exit(0);
+}
+
+void FrmMain::mousePressEvent(QMouseEvent* event) {
+    startWindowDrag(this, event->globalPosition().toPoint());
+}
+
+void FrmMain::mouseMoveEvent(QMouseEvent*) {
+    showRestingTitleImages();
+}
+
+void FrmMain::showRestingTitleImages() {
+    for (int i = 0; i < 3; ++i) {
+        m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 1));
+    }
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    if (m_ending) {
+        event->accept();
+        return;
+    }
+    // The window manager's close runs the same exit as the close box.
+    event->ignore();
+    exitProgram();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_lblFormTitle && event->type() == QEvent::MouseButtonPress) {
+        startWindowDrag(this, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace pennoc

@@ -1,0 +1,224 @@
+#include "app/NotesPage.h"
+
+#include "app/ClickableLabel.h"
+#include "app/ColorValue.h"
+#include "app/DrawerTab.h"
+#include "app/StoredText.h"
+#include "app/UiLook.h"
+
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace pennoc {
+
+namespace {
+
+constexpr int kDeleteKey = 46;
+constexpr int kDrawerOpenLeft = 0;
+constexpr int kDrawerClosedLeft = -3240;
+
+QString toQString(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
+} // namespace
+
+NotesPage::NotesPage(QWidget* parent)
+    : PictureBox(parent) {
+    setObjectName(QStringLiteral("Picture1_0"));
+    build();
+    showDrawerAndEditor();
+}
+
+void NotesPage::build() {
+    setColors(this, colors::kSystemWindow, colors::kSystemWindowText);
+
+    m_text1 = new QPlainTextEdit(this);
+    m_text1->setObjectName(QStringLiteral("Text1"));
+    m_text1->setGeometry(twipsRect(600, 120, 5415, 6255));
+    m_text1->setFont(uiFont(12));
+    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    m_picture2 = new PictureBox(this);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    setColors(m_picture2, colors::kSystemWindow, colors::kSystemWindowText);
+
+    m_shape1 = new QFrame(m_picture2);
+    m_shape1->setObjectName(QStringLiteral("Shape1"));
+    m_shape1->setGeometry(twipsRect(15, 15, 3735 - 30, 6495 - 30));
+    m_shape1->setStyleSheet(QStringLiteral("#Shape1 { border: 1px solid #3399FF; background: transparent; }"));
+    m_shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    const QString captions[] = {QStringLiteral(" 添加 "), QStringLiteral(" 删除 "), QStringLiteral(" 清空 ")};
+    const ColorValue captionColors[] = {colors::kAccent, colors::kDangerRed, colors::kBlack};
+    const int lefts[] = {120, 1080, 2040};
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new ClickableLabel(captions[i], m_picture2);
+        label->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        label->setGeometry(twipsRect(lefts[i], 120, 600, 255));
+        label->setFont(uiFont(12));
+        label->setAlignment(Qt::AlignCenter);
+        setColors(label, colors::kWhite, captionColors[i]);
+        connect(label, &ClickableLabel::clicked, this, [this, i] { Label2_Click(i); });
+        m_label2[static_cast<std::size_t>(i)] = label;
+    }
+
+    m_picture3 = new PictureBox(m_picture2);
+    m_picture3->setObjectName(QStringLiteral("Picture3"));
+    m_picture3->setGeometry(twipsRect(30, 480, 3240 - 30, 5895 - 30));
+    m_list1 = new QListWidget(m_picture3);
+    m_list1->setObjectName(QStringLiteral("List1"));
+    m_list1->setGeometry(twipsRect(-15, -15, 3240, 5895));
+    m_list1->setFont(uiFont(12));
+    m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list1->installEventFilter(this);
+    connect(m_list1, &QListWidget::currentRowChanged, this, &NotesPage::onSelectionChanged);
+    connect(m_list1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+
+    m_line2 = new QFrame(m_picture2);
+    m_line2->setObjectName(QStringLiteral("Line2"));
+    m_line2->setGeometry(twipsRect(30, 480 - 45, 3240 - 30, 15));
+    setColors(m_line2, colors::kAccent, colors::kAccent);
+
+    m_picture4 = new DrawerTab(m_picture2);
+    m_picture4->setObjectName(QStringLiteral("Picture4"));
+    m_picture4->setGeometry(twipsRect(3240, 3000, 375, 495));
+    setColors(m_picture4, colors::kSystemWindow, colors::kSystemWindowText);
+    connect(m_picture4, &PictureBox::clicked, this, &NotesPage::Picture4_Click);
+}
+
+void NotesPage::showLoadedNotes(std::vector<std::u16string> texts) {
+    m_book.load(std::move(texts));
+    m_syncingList = true;
+    m_list1->clear();
+    for (const std::u16string& title : m_book.titles()) {
+        m_list1->addItem(toQString(title));
+    }
+    m_list1->setCurrentRow(-1);
+    m_syncingList = false;
+    showEditorText(std::u16string());
+    showDrawerAndEditor();
+}
+
+void NotesPage::writeBackEditor() {
+    m_book.writeBack(editorText());
+}
+
+void NotesPage::Label2_Click(int index) {
+    switch (index) {
+    case 0: {
+        const std::optional<std::u16string> shown = m_book.add();
+        m_syncingList = true;
+        m_list1->addItem(toQString(m_book.titles().back()));
+        m_syncingList = false;
+        showEditorText(shown);
+        showSelection();
+        break;
+    }
+    case 1: {
+        const std::optional<int> removed = m_book.selection();
+        const std::optional<std::u16string> shown = m_book.removeSelected();
+        if (!shown) {
+            return;
+        }
+        m_syncingList = true;
+        delete m_list1->takeItem(*removed);
+        m_syncingList = false;
+        showEditorText(shown);
+        showSelection();
+        break;
+    }
+    case 2:
+        m_book.clear();
+        m_syncingList = true;
+        m_list1->clear();
+        m_syncingList = false;
+        showEditorText(std::u16string());
+        showSelection();
+        break;
+    default:
+        return;
+    }
+    showDrawerAndEditor();
+}
+
+void NotesPage::Picture4_Click() {
+    const std::optional<int> editorNote = m_book.editorNote();
+    showEditorText(m_book.toggleDrawer(editorText()));
+    if (m_book.drawerOpen() && editorNote) {
+        m_list1->item(*editorNote)->setText(toQString(m_book.titles()[static_cast<std::size_t>(*editorNote)]));
+    }
+    showDrawerAndEditor();
+}
+
+void NotesPage::List1_DblClick() {
+    if (m_book.count() > 0 && m_book.selection()) {
+        Picture4_Click();
+    }
+}
+
+void NotesPage::List1_KeyDown(int keyCode, int) {
+    if (keyCode == kDeleteKey && m_book.count() > 0 && m_book.selection()) {
+        Label2_Click(1);
+    }
+}
+
+void NotesPage::Timer1_Timer() {
+    m_book.guardEditor();
+    m_text1->setEnabled(m_book.editorEnabled());
+}
+
+bool NotesPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_list1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Delete) {
+            // Shift, Ctrl and Alt sit next to each other in Qt's modifier bits, in the order 1, 2, 4.
+            List1_KeyDown(kDeleteKey, static_cast<int>(key->modifiers() >> 25));
+            return true;
+        }
+    }
+    return PictureBox::eventFilter(watched, event);
+}
+
+std::u16string NotesPage::editorText() const {
+    return editorTextToNote(m_text1->toPlainText().toStdU16String());
+}
+
+void NotesPage::showEditorText(const std::optional<std::u16string>& text) {
+    if (text) {
+        m_text1->setPlainText(toQString(noteTextToEditor(*text)));
+    }
+}
+
+void NotesPage::showSelection() {
+    m_syncingList = true;
+    if (m_book.selection()) {
+        m_list1->setCurrentRow(*m_book.selection());
+    } else {
+        m_list1->setCurrentRow(-1);
+        m_list1->clearSelection();
+    }
+    m_syncingList = false;
+}
+
+void NotesPage::showDrawerAndEditor() {
+    const bool open = m_book.drawerOpen();
+    m_picture2->setGeometry(twipsRect(open ? kDrawerOpenLeft : kDrawerClosedLeft, 0, 3735, 6495));
+    m_picture2->raise();
+    m_shape1->setVisible(open);
+    if (open != (m_picture4->tag() == QStringLiteral("1"))) {
+        m_picture4->flip(open);
+    }
+    m_text1->setEnabled(m_book.editorEnabled());
+}
+
+void NotesPage::onSelectionChanged(int row) {
+    if (m_syncingList) {
+        return;
+    }
+    m_book.select(row >= 0 ? std::optional<int>(row) : std::nullopt);
+    Timer1_Timer();
+}
+
+} // namespace pennoc

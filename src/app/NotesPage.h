@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/NoteBook.h"
+#include "app/PictureBox.h"
+
+#include <array>
+
+class QFrame;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace pennoc {
+
+class ClickableLabel;
+class DrawerTab;
+
+// The notes page (`Picture1`(0)): the editor `Text1` and the drawer `Picture2` with the notes list `List1`
+// and the commands " 添加 ", " 删除 ", " 清空 ". The widgets show the state of a NoteBook; nothing here
+// touches the disk.
+class NotesPage : public PictureBox {
+    Q_OBJECT
+public:
+    explicit NotesPage(QWidget* parent = nullptr);
+
+    const NoteBook& book() const { return m_book; }
+    // Shows the notes read at start-up.
+    void showLoadedNotes(std::vector<std::u16string> texts);
+    // Stores the editor's text into the note it holds (before a save).
+    void writeBackEditor();
+
+    // Handlers, named after their controls.
+    void Label2_Click(int index);
+    void Picture4_Click();
+    void List1_DblClick();
+    void List1_KeyDown(int keyCode, int shift);
+    // The editor guard: no editing while nothing is selected.
+    void Timer1_Timer();
+
+    QPlainTextEdit* editor() const { return m_text1; }
+    QListWidget* list() const { return m_list1; }
+    PictureBox* drawer() const { return m_picture2; }
+    DrawerTab* drawerTab() const { return m_picture4; }
+    ClickableLabel* command(int index) const { return m_label2[static_cast<std::size_t>(index)]; }
+    QFrame* drawerBorder() const { return m_shape1; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    std::u16string editorText() const;
+    void showEditorText(const std::optional<std::u16string>& text);
+    void showSelection();
+    void showDrawerAndEditor();
+    void onSelectionChanged(int row);
+
+    NoteBook m_book;
+    QPlainTextEdit* m_text1 = nullptr;
+    PictureBox* m_picture2 = nullptr;
+    DrawerTab* m_picture4 = nullptr;
+    std::array<ClickableLabel*, 3> m_label2{};
+    PictureBox* m_picture3 = nullptr;
+    QListWidget* m_list1 = nullptr;
+    QFrame* m_line2 = nullptr;
+    QFrame* m_shape1 = nullptr;
+    // Selection changes made by the page itself are already known to the book.
+    bool m_syncingList = false;
+};
+
+} // namespace pennoc

@@ -1,0 +1,45 @@
+#include "app/PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace pennoc {
+
+PictureBox::PictureBox(QWidget* parent)
+    : QWidget(parent) {
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) {
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    if (!m_picture.isNull()) {
+        QPainter(this).drawPixmap(0, 0, m_picture);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+    Q_EMIT mousePressed(event->button(), event->globalPosition().toPoint());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click) {
+        Q_EMIT clicked();
+    }
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    Q_EMIT mouseMoved();
+}
+
+} // namespace pennoc

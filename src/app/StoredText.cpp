@@ -1,0 +1,72 @@
+#include "app/StoredText.h"
+
+namespace pennoc {
+
+std::vector<std::u16string> readLines(std::u16string_view content) {
+    std::vector<std::u16string> lines;
+    std::u16string line;
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        if (content[i] != u'\r') {
+            line += content[i];
+            continue;
+        }
+        lines.push_back(std::move(line));
+        line.clear();
+        if (i + 1 < content.size() && content[i + 1] == u'\n') {
+            ++i;
+        }
+    }
+    if (!line.empty()) {
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+std::u16string noteTextFromFile(std::u16string_view content) {
+    std::u16string text;
+    const std::vector<std::u16string> lines = readLines(content);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            text += kLineBreak;
+        }
+        text += lines[i];
+    }
+    return text;
+}
+
+std::u16string fileTextFromNote(std::u16string_view text) {
+    std::u16string content(text);
+    content += kLineBreak;
+    return content;
+}
+
+std::u16string editorTextToNote(std::u16string_view editorText) {
+    std::u16string text;
+    text.reserve(editorText.size());
+    for (const char16_t c : editorText) {
+        if (c == u'\n') {
+            text += kLineBreak;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::u16string noteTextToEditor(std::u16string_view noteText) {
+    std::u16string text;
+    text.reserve(noteText.size());
+    for (std::size_t i = 0; i < noteText.size(); ++i) {
+        if (noteText[i] == u'\r') {
+            text += u'\n';
+            if (i + 1 < noteText.size() && noteText[i + 1] == u'\n') {
+                ++i;
+            }
+        } else {
+            text += noteText[i];
+        }
+    }
+    return text;
+}
+
+} // namespace pennoc

@@ -1,0 +1,61 @@
+#include "app/UiLook.h"
+
+#include "app/Twips.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QWidget>
+
+namespace pennoc {
+
+QFont uiFont(double pointSize) {
+    QFont font;
+    // "等线" ships with Windows; Linux desktops rarely have it, so a CJK face that renders the same texts follows.
+    font.setFamilies({QStringLiteral("等线"), QStringLiteral("DengXian"), QStringLiteral("Noto Sans CJK SC"),
+                      QStringLiteral("Noto Sans CJK"), QStringLiteral("WenQuanYi Micro Hei")});
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+QColor toQColor(ColorValue value) {
+    if (isSystemColor(value)) {
+        const QPalette palette = QApplication::palette();
+        switch (value & 0xFFu) {
+        case 0x05:
+            return palette.color(QPalette::Base);
+        case 0x08:
+            return palette.color(QPalette::Text);
+        case 0x0F:
+            return palette.color(QPalette::Button);
+        case 0x11:
+            return palette.color(QPalette::Disabled, QPalette::Text);
+        case 0x15:
+            return palette.color(QPalette::Shadow);
+        default:
+            return palette.color(QPalette::Window);
+        }
+    }
+    return QColor(static_cast<int>(value & 0xFFu), static_cast<int>((value >> 8) & 0xFFu),
+                  static_cast<int>((value >> 16) & 0xFFu));
+}
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+void setColors(QWidget* widget, ColorValue background, ColorValue text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, toQColor(background));
+    palette.setColor(QPalette::WindowText, toQColor(text));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColor(QWidget* widget, ColorValue text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, toQColor(text));
+    palette.setColor(QPalette::Text, toQColor(text));
+    widget->setPalette(palette);
+}
+
+} // namespace pennoc

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/ColorValue.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+namespace pennoc {
+
+// The caption face "等线" at the given size, falling back to an installed CJK face where it is missing.
+QFont uiFont(double pointSize = 12.0);
+
+// A stored colour value as a Qt colour; system colours come from the application's palette.
+QColor toQColor(ColorValue value);
+
+// A design rectangle given in twips, in pixels.
+QRect twipsRect(int left, int top, int width, int height);
+
+// Sets a widget's background and text colours through its palette.
+void setColors(QWidget* widget, ColorValue background, ColorValue text);
+void setTextColor(QWidget* widget, ColorValue text);
+
+} // namespace pennoc

@@ -1,0 +1,157 @@
+#include "app/platform/DesktopPlatform.h"
+
+#include "app/platform/SystemShell.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QSoundEffect>
+#include <QTime>
+#include <QTimer>
+#include <QUrl>
+#include <cstdio>
+
+namespace pennoc {
+
+namespace {
+
+QString toQString(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
+
+QString toQString(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
+class QtPeriodicTimer : public PeriodicTimer {
+public:
+    QtPeriodicTimer(std::chrono::milliseconds interval, std::function<void()> onTick)
+        : m_onTick(std::move(onTick)) {
+        m_timer.setInterval(interval);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { m_onTick(); });
+    }
+
+    void start() override { m_timer.start(); }
+    void stop() override { m_timer.stop(); }
+    bool isActive() const override { return m_timer.isActive(); }
+
+private:
+    QTimer m_timer;
+    std::function<void()> m_onTick;
+};
+
+} // namespace
+
+DesktopPlatform::DesktopPlatform()
+    : m_executablePath(QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath()) {}
+
+DesktopPlatform::~DesktopPlatform() = default;
+
+std::filesystem::path DesktopPlatform::programFolder() const {
+    return std::filesystem::path(QFileInfo(m_executablePath).absolutePath().toStdU16String());
+}
+
+std::u16string DesktopPlatform::executableName() const {
+    return QFileInfo(m_executablePath).completeBaseName().toStdU16String();
+}
+
+bool DesktopPlatform::previousInstanceRunning() {
+    if (m_instanceLock) {
+        return false;
+    }
+    // One lock per program folder, outside it: copies in different folders are different programs, and a
+    // second copy must not touch the first one's files. QLockFile recovers a lock whose owner has died.
+    const QByteArray folderHash =
+        QCryptographicHash::hash(toQString(programFolder()).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    auto lock = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/pennoc-") +
+                                            QString::fromLatin1(folderHash) + QStringLiteral(".lock"));
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        return lock->error() == QLockFile::LockFailedError;
+    }
+    m_instanceLock = std::move(lock);
+    return false;
+}
+
+FileSystem& DesktopPlatform::files() {
+    return m_files;
+}
+
+const TextCodec& DesktopPlatform::textCodec() const {
+    return m_codec;
+}
+
+std::u16string DesktopPlatform::timeOfDay() const {
+    return QTime::currentTime().toString(QStringLiteral("hh:mm")).toStdU16String();
+}
+
+std::unique_ptr<PeriodicTimer> DesktopPlatform::createTimer(std::chrono::milliseconds interval,
+                                                            std::function<void()> onTick) {
+    return std::make_unique<QtPeriodicTimer>(interval, std::move(onTick));
+}
+
+void DesktopPlatform::playSound(const std::filesystem::path& file) {
+    if (!m_sound) {
+        m_sound = std::make_unique<QSoundEffect>();
+    }
+    m_sound->stop();
+    m_sound->setSource(QUrl::fromLocalFile(toQString(file)));
+    m_sound->play();
+}
+
+void DesktopPlatform::stopSound() {
+    if (m_sound) {
+        m_sound->stop();
+    }
+}
+
+void DesktopPlatform::beep() {
+    QApplication::beep();
+}
+
+void DesktopPlatform::openWithSystem(const std::u16string& target) {
+    systemshell::openWithSystem(toQString(target));
+}
+
+void DesktopPlatform::startHiddenCommand(const std::u16string& commandLine) {
+    systemshell::startHiddenCommand(toQString(commandLine));
+}
+
+void DesktopPlatform::registerAutoRun() {
+    systemshell::registerAutoRun(toQString(executableName()), m_executablePath);
+}
+
+void DesktopPlatform::unregisterAutoRun() {
+    systemshell::unregisterAutoRun(toQString(executableName()));
+}
+
+void DesktopPlatform::showErrorMessage(const std::u16string& title, const std::u16string& text) {
+    QMessageBox::critical(nullptr, toQString(title), toQString(text), QMessageBox::Ok);
+}
+
+bool DesktopPlatform::askToConfirm(const std::u16string& title, const std::u16string& text) {
+    return QMessageBox::warning(nullptr, toQString(title), toQString(text), QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::filesystem::path> DesktopPlatform::chooseFileToOpen(const OpenFileRequest& request) {
+    const QString filter = toQString(request.filterDescription) + QStringLiteral(" (") +
+                           toQString(request.filterPattern) + QLatin1Char(')');
+    const QString chosen =
+        QFileDialog::getOpenFileName(nullptr, toQString(request.title), toQString(request.initialFolder), filter);
+    if (chosen.isEmpty()) {
+        return std::nullopt;
+    }
+    return std::filesystem::path(QDir::toNativeSeparators(chosen).toStdU16String());
+}
+
+void DesktopPlatform::reportToConsole(const std::u16string& text) {
+    std::fprintf(stderr, "pennoc: %s\n", toQString(text).toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+} // namespace pennoc

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/PlatformServices.h"
+#include "app/platform/Gb18030Codec.h"
+#include "app/platform/LocalFileSystem.h"
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+class QSoundEffect;
+
+namespace pennoc {
+
+// The platform services of a desktop session, built on Qt and the operating system.
+class DesktopPlatform : public PlatformServices {
+public:
+    DesktopPlatform();
+    ~DesktopPlatform() override;
+
+    std::filesystem::path programFolder() const override;
+    std::u16string executableName() const override;
+    bool previousInstanceRunning() override;
+    FileSystem& files() override;
+    const TextCodec& textCodec() const override;
+    std::u16string timeOfDay() const override;
+    std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
+                                               std::function<void()> onTick) override;
+    void playSound(const std::filesystem::path& file) override;
+    void stopSound() override;
+    void beep() override;
+    void openWithSystem(const std::u16string& target) override;
+    void startHiddenCommand(const std::u16string& commandLine) override;
+    void registerAutoRun() override;
+    void unregisterAutoRun() override;
+    void showErrorMessage(const std::u16string& title, const std::u16string& text) override;
+    bool askToConfirm(const std::u16string& title, const std::u16string& text) override;
+    std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) override;
+    void reportToConsole(const std::u16string& text) override;
+
+private:
+    QString m_executablePath;
+    LocalFileSystem m_files;
+    Gb18030Codec m_codec;
+    std::unique_ptr<QLockFile> m_instanceLock;
+    // Created at the first sound, so the audio machinery costs nothing at start-up.
+    std::unique_ptr<QSoundEffect> m_sound;
+};
+
+} // namespace pennoc

@@ -1,0 +1,150 @@
+#include "app/FrmMain.h"
+
+#include "app/NotesPage.h"
+#include "app/PictureBox.h"
+#include "app/TitleBandImages.h"
+#include "support/FailingFileSystem.h"
+#include "support/FileHelpers.h"
+#include "support/RecordingPlatform.h"
+#include "support/TemporaryFolder.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace pennoc {
+namespace {
+
+class FrmMainTest : public ::testing::Test {
+protected:
+    std::unique_ptr<FrmMain> start() {
+        auto window = std::make_unique<FrmMain>(m_platform);
+        window->Form_Initialize();
+        EXPECT_TRUE(window->Form_Load());
+        return window;
+    }
+    fs::path notes() const { return m_folder.path() / "Notes"; }
+
+    test::TemporaryFolder m_folder;
+    test::RecordingPlatform m_platform{m_folder.path()};
+};
+
+TEST_F(FrmMainTest, FirstStartCreatesTheDataAndShowsAnEmptyList) {
+    auto window = start();
+    EXPECT_TRUE(fs::is_directory(notes()));
+    EXPECT_EQ(test::readBytes(m_folder.path() / "AutoRun.sd"), "0\r\n");
+    EXPECT_EQ(window->notesPage()->list()->count(), 0);
+    EXPECT_FALSE(window->autoRunEnabled());
+    EXPECT_EQ(m_platform.calls, std::vector<std::string>{"unregisterAutoRun"});
+}
+
+TEST_F(FrmMainTest, FrameAndTitleButtonsSitWhereDesigned) {
+    auto window = start();
+    EXPECT_EQ(window->size(), QSize(426, 507));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Pennoc便笺"));
+    EXPECT_EQ(window->findChild<QWidget*>("PicInterface")->geometry(), QRect(1, 22, 424, 484));
+    EXPECT_EQ(window->titleButton(0)->geometry(), QRect(406, 1, 18, 18));
+    EXPECT_EQ(window->titleButton(2)->geometry(), QRect(384, 1, 18, 18));
+    EXPECT_FALSE(window->titleButton(1)->isVisibleTo(window.get()));
+}
+
+TEST_F(FrmMainTest, TitleButtonsLightUpUntilThePointerCrossesTheBand) {
+    auto window = start();
+    window->show();
+    const QImage atRest = titleBandImage(1).toImage();
+    QTest::mouseMove(window->titleButton(0), QPoint(5, 5));
+    EXPECT_EQ(window->titleButton(0)->picture().toImage(), titleBandImage(2).toImage());
+    QTest::mouseMove(window->titleButton(2), QPoint(5, 5));
+    EXPECT_EQ(window->titleButton(2)->picture().toImage(), titleBandImage(6).toImage());
+    // Leaving one button for another keeps the first lit; the band puts both back.
+    EXPECT_EQ(window->titleButton(0)->picture().toImage(), titleBandImage(2).toImage());
+    QTest::mouseMove(window.get(), QPoint(200, 10));
+    EXPECT_EQ(window->titleButton(0)->picture().toImage(), atRest);
+    EXPECT_EQ(window->titleButton(2)->picture().toImage(), titleBandImage(5).toImage());
+}
+
+TEST_F(FrmMainTest, ExitStoresTheEditorsNoteBeforeWritingTheFiles) {
+    fs::create_directory(notes());
+    test::writeBytes(notes() / "0.txt", "one\r\n");
+    test::writeBytes(notes() / "1.txt", "two\r\n");
+    auto window = start();
+    NotesPage* page = window->notesPage();
+    page->Picture4_Click();
+    page->list()->setCurrentRow(1);
+    page->Picture4_Click();
+    page->editor()->setPlainText(QStringLiteral("two, edited\nline"));
+    // The selection moves without the editor being reloaded: the text must still go to note 1.
+    page->list()->setCurrentRow(0);
+
+    window->PicMenu_Click(0);
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "one\r\n");
+    EXPECT_EQ(test::readBytes(notes() / "1.txt"), "two, edited\r\nline\r\n");
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(FrmMainTest, ClosingByTheWindowManagerSavesToo) {
+    auto window = start();
+    window->show();
+    window->notesPage()->Label2_Click(0);
+    window->notesPage()->editor()->setPlainText(QStringLiteral("kept"));
+    window->close();
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "kept\r\n");
+}
+
+TEST_F(FrmMainTest, AFailedSaveAtExitAsksBeforeAnythingIsLost) {
+    fs::create_directory(notes());
+    test::writeBytes(notes() / "0.txt", "on disk\r\n");
+    test::FailingFileSystem failing;
+    m_platform.fileSystem = &failing;
+    auto window = start();
+    window->show();
+    window->notesPage()->Label2_Click(0);
+    window->notesPage()->editor()->setPlainText(QStringLiteral("unsaved"));
+
+    failing.failWriteNumber(1);
+    m_platform.confirmAnswer = false;
+    window->PicMenu_Click(0);
+    EXPECT_EQ(m_platform.count("error Pennoc便笺|无法保存便笺"), 1);
+    EXPECT_EQ(m_platform.count("console 无法保存便笺"), 1);
+    EXPECT_EQ(m_platform.count("confirm "), 1);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "on disk\r\n");
+    EXPECT_EQ(window->notesPage()->book().noteTexts()[1], u"unsaved");
+
+    // Once the disk takes it, the exit goes through.
+    window->PicMenu_Click(0);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(test::readBytes(notes() / "1.txt"), "unsaved\r\n");
+}
+
+TEST_F(FrmMainTest, UnreadableNotesStopTheStartWithoutTouchingThem) {
+    fs::create_directory(notes());
+    test::writeBytes(notes() / "0.txt", "precious\r\n");
+    test::FailingFileSystem failing;
+    failing.failReads = true;
+    m_platform.fileSystem = &failing;
+    FrmMain window(m_platform);
+    window.Form_Initialize();
+    EXPECT_FALSE(window.Form_Load());
+    EXPECT_EQ(m_platform.count("error "), 1);
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "precious\r\n");
+}
+
+TEST_F(FrmMainTest, TheFlagFileDecidesTheRegistrationAtStart) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"1\r\n", "registerAutoRun"}, {"0\r\n", "unregisterAutoRun"}, {"x\r\n", nullptr}};
+    for (const auto& [flag, call] : cases) {
+        test::writeBytes(m_folder.path() / "AutoRun.sd", flag);
+        m_platform.calls.clear();
+        auto window = start();
+        EXPECT_EQ(window->autoRunEnabled(), flag == "1\r\n");
+        EXPECT_EQ(m_platform.calls, call ? std::vector<std::string>{call} : std::vector<std::string>{});
+    }
+}
+
+} // namespace
+} // namespace pennoc

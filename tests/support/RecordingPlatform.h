@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/PlatformServices.h"
+#include "app/platform/Gb18030Codec.h"
+#include "app/platform/LocalFileSystem.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace pennoc::test {
+
+class FakeTimer;
+
+// A platform for tests: real files in a folder of the test's choosing and the real text codec; everything
+// else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>",
+// "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console <text>",
+// "dialog <title>"), in UTF-8. Timers run only when the test ticks them.
+class RecordingPlatform : public PlatformServices {
+public:
+    explicit RecordingPlatform(std::filesystem::path programFolder);
+    ~RecordingPlatform() override;
+
+    std::filesystem::path programFolder() const override { return m_programFolder; }
+    std::u16string executableName() const override { return u"pennoc"; }
+    bool previousInstanceRunning() override { return previousInstance; }
+    FileSystem& files() override { return fileSystem ? *fileSystem : m_files; }
+    const TextCodec& textCodec() const override { return m_codec; }
+    std::u16string timeOfDay() const override { return now; }
+    std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
+                                               std::function<void()> onTick) override;
+    void playSound(const std::filesystem::path& file) override;
+    void stopSound() override;
+    void beep() override;
+    void openWithSystem(const std::u16string& target) override;
+    void startHiddenCommand(const std::u16string& commandLine) override;
+    void registerAutoRun() override;
+    void unregisterAutoRun() override;
+    void showErrorMessage(const std::u16string& title, const std::u16string& text) override;
+    bool askToConfirm(const std::u16string& title, const std::u16string& text) override;
+    std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) override;
+    void reportToConsole(const std::u16string& text) override;
+
+    // Fires every running timer with this interval, `times` times over.
+    void tick(std::chrono::milliseconds interval, int times = 1);
+    bool timerRunning(std::chrono::milliseconds interval) const;
+    int count(const std::string& callPrefix) const;
+
+    std::vector<std::string> calls;
+    // Called with each recorded call as it happens (to look at the disk at that moment, say).
+    std::function<void(const std::string&)> onCall;
+    std::u16string now = u"12:00";
+    bool previousInstance = false;
+    bool confirmAnswer = true;
+    // Answers for the next file dialogs, in order; an empty deque answers "cancelled".
+    std::deque<std::optional<std::filesystem::path>> dialogAnswers;
+    std::vector<OpenFileRequest> dialogRequests;
+    // Replaces the real file system (to make operations fail), when set.
+    FileSystem* fileSystem = nullptr;
+
+private:
+    friend class FakeTimer;
+    void record(std::string call);
+
+    std::filesystem::path m_programFolder;
+    LocalFileSystem m_files;
+    Gb18030Codec m_codec;
+    std::vector<FakeTimer*> m_timers;
+};
+
+std::string utf8(std::u16string_view text);
+std::u16string utf16(std::string_view text);
+
+} // namespace pennoc::test
