@@ -44,9 +44,10 @@ public:
     virtual std::vector<std::filesystem::path> listFiles(const std::filesystem::path& folder) const = 0;
     virtual std::string readFile(const std::filesystem::path& path) const = 0;
 
-    // Creates or truncates the file, writes the bytes and returns only once they are on the disk.
+    // Creates or truncates the file and writes the bytes; they are certain to be on the disk after the next
+    // syncFolder of the folder that holds the file.
     virtual void writeFile(const std::filesystem::path& path, std::string_view bytes) = 0;
-    // Makes the folder's entries (creations, renames) durable.
+    // Makes the folder's files and entries (creations, renames) durable.
     virtual void syncFolder(const std::filesystem::path& path) = 0;
 };
 

@@ -84,6 +84,7 @@ void NoteStorage::prepare() {
     }
     if (!m_files.isFile(flagFile())) {
         m_files.writeFile(flagFile(), "0\r\n");
+        m_files.syncFolder(m_programFolder);
     }
 }
 
@@ -146,6 +147,7 @@ void NoteStorage::keepUnreadableOriginal(const fs::path& file) {
 void NoteStorage::save(const std::vector<std::u16string>& texts, bool autoRun) {
     const fs::path newFlag = m_programFolder / "AutoRun.sd.new";
     m_files.writeFile(newFlag, autoRun ? "1\r\n" : "0\r\n");
+    m_files.syncFolder(m_programFolder);
     m_files.rename(newFlag, flagFile());
 
     finishInterruptedSave();

@@ -71,12 +71,16 @@ TEST_F(NotesPageTest, EditorLinesAreStoredWithCrLfAndTheTitleFollowsWhenTheDrawe
 }
 
 TEST_F(NotesPageTest, SelectingLeavesTheEditorAloneAndDoubleClickShowsTheNote) {
+    m_page.resize(408, 444);
+    m_page.show();
     m_page.showLoadedNotes({u"one\r\ntwo", u"three"});
     openDrawer();
     m_page.list()->setCurrentRow(0);
     EXPECT_TRUE(m_page.editor()->toPlainText().isEmpty());
 
     const QRect row = m_page.list()->visualItemRect(m_page.list()->item(0));
+    // A double-click arrives after the press and release of its first click.
+    QTest::mouseClick(m_page.list()->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseDClick(m_page.list()->viewport(), Qt::LeftButton, {}, row.center());
     EXPECT_FALSE(m_page.book().drawerOpen());
     EXPECT_EQ(m_page.editor()->toPlainText(), QStringLiteral("one\ntwo"));

@@ -100,7 +100,7 @@ std::string LocalFileSystem::readFile(const fs::path& path) const {
 }
 
 void LocalFileSystem::writeFile(const fs::path& path, std::string_view bytes) {
-    writeFileToDisk(path, bytes);
+    writeFileBytes(path, bytes);
 }
 
 void LocalFileSystem::syncFolder(const fs::path& path) {

@@ -17,7 +17,7 @@ namespace {
 
 } // namespace
 
-void writeFileToDisk(const std::filesystem::path& path, std::string_view bytes) {
+void writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         failWithErrno(path);
@@ -38,13 +38,7 @@ void writeFileToDisk(const std::filesystem::path& path, std::string_view bytes) 
         data += written;
         left -= static_cast<std::size_t>(written);
     }
-    // A full disk may only show at fsync or close, so both are checked.
-    if (::fsync(fd) != 0) {
-        const int saved = errno;
-        ::close(fd);
-        errno = saved;
-        failWithErrno(path);
-    }
+    // Some file systems report a full disk only when the file is closed.
     if (::close(fd) != 0) {
         failWithErrno(path);
     }
@@ -55,7 +49,9 @@ void syncFolderToDisk(const std::filesystem::path& path) {
     if (fd < 0) {
         failWithErrno(path);
     }
-    const int result = ::fsync(fd);
+    // One flush of the whole file system instead of one per note: thousands of fsync calls take seconds.
+    // It also reports write-back errors (a full disk found late) of the files written before.
+    const int result = ::syncfs(fd);
     const int saved = errno;
     ::close(fd);
     if (result != 0) {

@@ -18,7 +18,7 @@ namespace {
 
 } // namespace
 
-void writeFileToDisk(const std::filesystem::path& path, std::string_view bytes) {
+void writeFileBytes(const std::filesystem::path& path, std::string_view bytes) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         failWithLastError(path);
@@ -36,7 +36,8 @@ void writeFileToDisk(const std::filesystem::path& path, std::string_view bytes) 
 }
 
 void syncFolderToDisk(const std::filesystem::path&) {
-    // NTFS commits renames and creations through its journal; folders cannot be flushed by handle.
+    // Files were flushed one by one as they were written; NTFS commits renames and creations through its
+    // journal, and folders cannot be flushed by handle.
 }
 
 } // namespace pennoc

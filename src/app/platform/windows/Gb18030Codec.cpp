@@ -25,6 +25,13 @@ bool decodeWith(UINT codePage, std::string_view bytes, std::u16string& text) {
 
 } // namespace
 
+// The system's converters need no set-up.
+struct Gb18030Codec::Converters {};
+
+Gb18030Codec::Gb18030Codec() = default;
+
+Gb18030Codec::~Gb18030Codec() = default;
+
 std::string Gb18030Codec::encode(std::u16string_view text) const {
     if (text.empty()) {
         return {};

@@ -1,0 +1,62 @@
+#include "app/NoteStorage.h"
+#include "app/TextWidth.h"
+#include "app/platform/Gb18030Codec.h"
+#include "app/platform/LocalFileSystem.h"
+#include "support/TemporaryFolder.h"
+
+#include <benchmark/benchmark.h>
+
+namespace pennoc {
+namespace {
+
+constexpr int kNotes = 10000;
+
+std::vector<std::u16string> manyNotes() {
+    std::vector<std::u16string> texts;
+    for (int i = 0; i < kNotes; ++i) {
+        texts.push_back(u"第" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) +
+                        u"条便笺\r\nsecond line of the note, with some length to it\r\n");
+    }
+    return texts;
+}
+
+void BM_SaveData10000Notes(benchmark::State& state) {
+    test::TemporaryFolder folder;
+    LocalFileSystem files;
+    Gb18030Codec codec;
+    NoteStorage storage(files, codec, folder.path());
+    storage.prepare();
+    const auto texts = manyNotes();
+    for (auto _ : state) {
+        storage.save(texts, false);
+    }
+}
+BENCHMARK(BM_SaveData10000Notes)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_LoadData10000Notes(benchmark::State& state) {
+    test::TemporaryFolder folder;
+    LocalFileSystem files;
+    Gb18030Codec codec;
+    NoteStorage storage(files, codec, folder.path());
+    storage.prepare();
+    storage.save(manyNotes(), false);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(storage.load());
+    }
+}
+BENCHMARK(BM_LoadData10000Notes)->Unit(benchmark::kMillisecond);
+
+void BM_GetTextLength32767(benchmark::State& state) {
+    std::u16string text;
+    while (text.size() < 32767) {
+        text += u"记事本 notes, 待办 to-do! ";
+    }
+    text.resize(32767);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(GetTextLength(text));
+    }
+}
+BENCHMARK(BM_GetTextLength32767)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace pennoc

@@ -1,0 +1,98 @@
+#include "e2e/ProgramProcess.h"
+#include "support/FileHelpers.h"
+#include "support/TemporaryFolder.h"
+
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace pennoc {
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    void start(QProcess& process, const fs::path& folder) {
+        process.setProgram(QString::fromStdString(test::installProgram(folder).string()));
+        process.setProcessEnvironment(test::programEnvironment(folder));
+        process.start();
+        ASSERT_TRUE(process.waitForStarted(5000));
+    }
+
+    static void endWithSignal(QProcess& process, int signal) {
+        ::kill(static_cast<pid_t>(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(10000));
+    }
+
+    test::TemporaryFolder m_folder;
+};
+
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        files[entry.path().string()] = entry.is_regular_file() ? test::readBytes(entry.path()) : "<folder>";
+    }
+    return files;
+}
+
+TEST_F(StartupTest, FirstStartCreatesTheDataAndASecondCopyLeavesAtOnce) {
+    QProcess first;
+    start(first, m_folder.path());
+    const fs::path flag = m_folder.path() / "AutoRun.sd";
+    ASSERT_TRUE(test::waitFor([&] { return fs::exists(flag) && fs::is_directory(m_folder.path() / "Notes"); }, 10000));
+    EXPECT_EQ(test::readBytes(flag), "0\r\n");
+    EXPECT_TRUE(fs::is_empty(m_folder.path() / "Notes"));
+
+    const auto before = snapshot(m_folder.path());
+    QProcess second;
+    start(second, m_folder.path());
+    ASSERT_TRUE(second.waitForFinished(5000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(snapshot(m_folder.path()), before);
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    endWithSignal(first, SIGTERM);
+    EXPECT_EQ(first.exitCode(), 0);
+}
+
+TEST_F(StartupTest, TheNotesAreOnDiskAfterTermination) {
+    fs::create_directory(m_folder.path() / "Notes");
+    test::writeBytes(m_folder.path() / "Notes" / "b.txt", "second\r\n");
+    test::writeBytes(m_folder.path() / "Notes" / "a.txt", "first\r\nline two\r\n");
+    QProcess program;
+    start(program, m_folder.path());
+    ASSERT_TRUE(test::waitFor([&] { return fs::exists(m_folder.path() / "AutoRun.sd"); }, 10000));
+    // Let the window come up before the signal.
+    QThread::msleep(500);
+    endWithSignal(program, SIGTERM);
+
+    EXPECT_EQ(test::readBytes(m_folder.path() / "Notes" / "0.txt"), "first\r\nline two\r\n");
+    EXPECT_EQ(test::readBytes(m_folder.path() / "Notes" / "1.txt"), "second\r\n");
+    EXPECT_FALSE(fs::exists(m_folder.path() / "Notes" / "a.txt"));
+}
+
+TEST_F(StartupTest, CopiesInOtherFoldersAndAfterAKilledCopyStart) {
+    test::TemporaryFolder otherFolder;
+    QProcess first;
+    start(first, m_folder.path());
+    QProcess other;
+    start(other, otherFolder.path());
+    ASSERT_TRUE(test::waitFor([&] { return fs::exists(otherFolder.path() / "AutoRun.sd"); }, 10000));
+    EXPECT_EQ(other.state(), QProcess::Running);
+
+    // A copy killed outright leaves its lock behind; the next start must not take it for a running copy.
+    endWithSignal(first, SIGKILL);
+    QProcess next;
+    start(next, m_folder.path());
+    EXPECT_FALSE(next.waitForFinished(1500));
+    EXPECT_EQ(next.state(), QProcess::Running);
+
+    endWithSignal(next, SIGTERM);
+    endWithSignal(other, SIGTERM);
+}
+
+} // namespace
+} // namespace pennoc
