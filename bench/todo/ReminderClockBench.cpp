@@ -1,0 +1,24 @@
+#include "todo/ReminderClock.h"
+#include "todo/TodoList.h"
+
+#include <benchmark/benchmark.h>
+
+namespace pennoc {
+namespace {
+
+// One tick over a list of running countdowns long enough never to run out while measured.
+void BM_TickRunningCountdowns(benchmark::State& state) {
+    TodoList list;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        list.append(u"(-99:59:59)体温测量时间到了！", u"0体温测量时间到了");
+    }
+    ReminderClock clock(list, [](const std::u16string&) {});
+    for (auto _ : state) {
+        clock.tick(u"12:00");
+    }
+    benchmark::DoNotOptimize(list.line(0));
+}
+BENCHMARK(BM_TickRunningCountdowns)->Arg(10'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace pennoc

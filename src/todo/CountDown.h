@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pennoc {
+
+// The remaining time "hh:mm:ss" one second earlier, in the same form (each number at least two digits).
+// The three numbers are read as leading decimal numbers at positions 1-2, 4-5 and 7-8. "00:00:00" stays
+// "00:00:00": a countdown that has run out is completed, never counted further.
+std::u16string CountDownOneSecond(std::u16string_view remaining);
+
+} // namespace pennoc

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace pennoc {
+
+// What a reminder's action can do. Every call but showPopup returns at once; failures are ignored.
+class TaskActionTarget {
+public:
+    virtual ~TaskActionTarget() = default;
+
+    // Shows the message in the pop-up window and returns once the user has closed it.
+    virtual void showPopup(const std::u16string& message, const std::u16string& title) = 0;
+    virtual void playSoundFile(const std::u16string& path) = 0;
+    virtual void startHiddenCommand(const std::u16string& commandLine) = 0;
+    virtual void openWithSystem(const std::u16string& target) = 0;
+};
+
+} // namespace pennoc
