@@ -1,0 +1,276 @@
+#include "windows/FrmMessage.h"
+
+#include "app/ColorValue.h"
+#include "app/PlatformServices.h"
+#include "app/Twips.h"
+#include "app/UiLook.h"
+#include "app/WindowDrag.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTextOption>
+#include <algorithm>
+#include <cmath>
+
+namespace pennoc {
+
+namespace {
+
+constexpr int kWindowWidth = 4125;
+constexpr int kWindowHeight = 2670;
+constexpr int kCloseBoxSize = 270;
+constexpr int kConfirmWidth = 645;
+constexpr int kConfirmHeight = 285;
+constexpr int kTitleLeft = 60;
+constexpr int kTitleTop = 30;
+constexpr int kCloseImagePixels = 18;
+
+// A label that also breaks a word wider than its line, so a long unbroken message (a path, a link) is
+// cut only at the bottom and never at the right edge.
+class WrappingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        QTextOption option(alignment());
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        painter.drawText(QRectF(contentsRect()), text(), option);
+    }
+};
+
+QPixmap drawCloseImage(ColorValue background) {
+    QPixmap image(kCloseImagePixels, kCloseImagePixels);
+    image.fill(toQColor(background));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(toQColor(colors::kWhite), 1.5));
+    painter.drawLine(QPointF(5.5, 5.5), QPointF(12.5, 12.5));
+    painter.drawLine(QPointF(12.5, 5.5), QPointF(5.5, 12.5));
+    return image;
+}
+
+QLabel* makeLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    // A message is shown as typed: no markup, no mnemonics.
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+int wholeTwips(float twips) {
+    return static_cast<int>(std::lround(twips));
+}
+
+QRect pixelRect(const FrmMessage::TwipsBox& box) {
+    return twipsRect(box.left, box.top, box.width, box.height);
+}
+
+bool isClick(QObject* watched, const QEvent& event) {
+    const auto& mouse = static_cast<const QMouseEvent&>(event);
+    return mouse.button() == Qt::LeftButton &&
+           static_cast<QWidget*>(watched)->rect().contains(mouse.position().toPoint());
+}
+
+} // namespace
+
+FrmMessage::Layout FrmMessage::layOut(int width, int height, int closeSize, int confirmWidth, int confirmHeight) {
+    const float innerWidth = static_cast<float>(width);
+    const float innerHeight = static_cast<float>(height);
+
+    Layout layout;
+    layout.picInterface = {15, 330, wholeTwips(innerWidth - 30.0f), wholeTwips(innerHeight - 345.0f)};
+    layout.picClose = {wholeTwips(innerWidth - static_cast<float>(closeSize) - 30.0f), 15, closeSize, closeSize};
+
+    const float panelWidth = static_cast<float>(layout.picInterface.width);
+    const float panelHeight = static_cast<float>(layout.picInterface.height);
+    layout.lblMessage = {120, 120, wholeTwips(panelWidth - 240.0f),
+                         wholeTwips(panelHeight - 360.0f - static_cast<float>(confirmHeight))};
+
+    layout.lblConfirm = {wholeTwips(panelWidth / 2.0f - static_cast<float>(confirmWidth) / 2.0f),
+                         wholeTwips(static_cast<float>(layout.lblMessage.height) + 240.0f), confirmWidth,
+                         confirmHeight};
+    return layout;
+}
+
+FrmMessage::FrmMessage(PlatformServices& platform)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+    , m_platform(platform)
+    , m_menuBar{drawCloseImage(colors::kAccent), drawCloseImage(colors::kCloseRed)} {
+    setObjectName(QStringLiteral("FrmMessage"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A reminder closing must never end the program, whatever other windows are shown.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowModality(Qt::ApplicationModal);
+    setFixedSize(twipsToPixels(kWindowWidth), twipsToPixels(kWindowHeight));
+    setFont(uiFont());
+    setColors(this, colors::kAccent, colors::kWhite);
+    setMouseTracking(true);
+
+    // Made first so that it lies beneath the close box and the panel: a long title runs under them.
+    m_lblFormTitle = makeLabel(QStringLiteral("消息框标题"), this);
+    m_lblFormTitle->setObjectName(QStringLiteral("LblFormTitle"));
+    setTextColor(m_lblFormTitle, colors::kWhite);
+    m_lblFormTitle->move(twipsToPixels(kTitleLeft), twipsToPixels(kTitleTop));
+    m_lblFormTitle->adjustSize();
+    m_lblFormTitle->installEventFilter(this);
+
+    // Presses on the close box and the panel must not reach the window, where they would start a drag.
+    m_picClose = new QLabel(this);
+    m_picClose->setObjectName(QStringLiteral("PicClose"));
+    m_picClose->setPixmap(m_menuBar[0]);
+    m_picClose->setMouseTracking(true);
+    m_picClose->setAttribute(Qt::WA_NoMousePropagation);
+    m_picClose->installEventFilter(this);
+
+    m_picInterface = new QWidget(this);
+    m_picInterface->setObjectName(QStringLiteral("PicInterface"));
+    setColors(m_picInterface, colors::kSystemWindow, colors::kSystemWindowText);
+    m_picInterface->setMouseTracking(true);
+    m_picInterface->setAttribute(Qt::WA_NoMousePropagation);
+    m_picInterface->installEventFilter(this);
+
+    // Without mouse tracking, moves over the message are dropped rather than passed on to the panel.
+    m_lblMessage = new WrappingLabel(m_picInterface);
+    m_lblMessage->setObjectName(QStringLiteral("LblMessage"));
+    m_lblMessage->setTextFormat(Qt::PlainText);
+    m_lblMessage->setText(QStringLiteral("消息内容"));
+    m_lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColor(m_lblMessage, colors::kSystemWindowText);
+
+    m_lblConfirm = makeLabel(QStringLiteral(" 确定 "), m_picInterface);
+    m_lblConfirm->setObjectName(QStringLiteral("LblConfirm"));
+    m_lblConfirm->setAlignment(Qt::AlignCenter);
+    setColors(m_lblConfirm, colors::kSystemWindow, colors::kAccent);
+    m_lblConfirm->setMouseTracking(true);
+    m_lblConfirm->installEventFilter(this);
+
+    // Drawn over the OK label so the frame shows; the pointer goes through it to the label.
+    m_shpConfirm = new QFrame(m_picInterface);
+    m_shpConfirm->setObjectName(QStringLiteral("ShpConfirm"));
+    m_shpConfirm->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_shpConfirm->setLineWidth(1);
+    setTextColor(m_shpConfirm, colors::kAccent);
+    m_shpConfirm->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    Form_Load();
+    placeAtScreenCentre();
+}
+
+void FrmMessage::setMessage(const std::u16string& message) {
+    m_lblMessage->setText(QString::fromStdU16String(message));
+}
+
+void FrmMessage::setTitle(const std::u16string& title) {
+    m_lblFormTitle->setText(QString::fromStdU16String(title));
+    m_lblFormTitle->adjustSize();
+}
+
+bool FrmMessage::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (watched == m_picClose) {
+            PicClose_MouseMove();
+        } else if (watched == m_lblConfirm) {
+            LblConfirm_MouseMove();
+        } else if (watched == m_picInterface) {
+            PicInterface_MouseMove();
+        } else {
+            break;
+        }
+        return true;
+    case QEvent::MouseButtonPress:
+        if (watched == m_lblFormTitle) {
+            LblFormTitle_MouseDown(static_cast<const QMouseEvent&>(*event));
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == m_picClose && isClick(watched, *event)) {
+            PicClose_Click();
+            return true;
+        }
+        if (watched == m_lblConfirm && isClick(watched, *event)) {
+            LblConfirm_Click();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmMessage::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown(*event);
+}
+
+void FrmMessage::mouseMoveEvent(QMouseEvent*) {
+    Form_MouseMove();
+}
+
+void FrmMessage::Form_Load() {
+    m_platform.beep();
+
+    m_layout = layOut(pixelsToTwips(width()), pixelsToTwips(height()), kCloseBoxSize, confirmWidth(), kConfirmHeight);
+    m_picInterface->setGeometry(pixelRect(m_layout.picInterface));
+    m_picClose->setGeometry(pixelRect(m_layout.picClose));
+    m_lblMessage->setGeometry(pixelRect(m_layout.lblMessage));
+    m_lblConfirm->setGeometry(pixelRect(m_layout.lblConfirm));
+    m_shpConfirm->setGeometry(pixelRect(m_layout.lblConfirm));
+
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
+void FrmMessage::Form_MouseDown(const QMouseEvent& event) {
+    startWindowDrag(this, event.globalPosition().toPoint());
+}
+
+void FrmMessage::Form_MouseMove() {
+    m_picClose->setPixmap(m_menuBar[0]);
+}
+
+void FrmMessage::LblFormTitle_MouseDown(const QMouseEvent& event) {
+    Form_MouseDown(event);
+}
+
+void FrmMessage::PicClose_MouseMove() {
+    m_picClose->setPixmap(m_menuBar[1]);
+}
+
+void FrmMessage::PicClose_Click() {
+    close();
+}
+
+void FrmMessage::LblConfirm_Click() {
+    close();
+}
+
+void FrmMessage::LblConfirm_MouseMove() {
+    setColors(m_lblConfirm, colors::kHoverBlue, colors::kWhite);
+}
+
+void FrmMessage::PicInterface_MouseMove() {
+    setColors(m_lblConfirm, colors::kWhite, colors::kHoverBlue);
+}
+
+int FrmMessage::confirmWidth() const {
+    // The design width fits " 确定 " in the program's face; a wider fallback face widens the label rather
+    // than cut its text.
+    const int textWidth = m_lblConfirm->fontMetrics().horizontalAdvance(m_lblConfirm->text());
+    return std::max(kConfirmWidth, pixelsToTwips(textWidth));
+}
+
+void FrmMessage::placeAtScreenCentre() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->geometry().center() - rect().center());
+    }
+}
+
+} // namespace pennoc
