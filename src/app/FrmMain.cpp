@@ -1,6 +1,7 @@
 #include "app/FrmMain.h"
 
 #include "app/AppTexts.h"
+#include "app/ClickableLabel.h"
 #include "app/ColorValue.h"
 #include "app/NotesPage.h"
 #include "app/PictureBox.h"
@@ -9,6 +10,14 @@
 #include "app/Twips.h"
 #include "app/UiLook.h"
 #include "app/WindowDrag.h"
+#include "controls/SSwitch.h"
+#include "todo/ActionEditor.h"
+#include "todo/ShowReminderPopup.h"
+#include "todo/TaskAction.h"
+#include "todo/TaskActionDispatch.h"
+#include "todo/TodoPage.h"
+#include "todo/WheelHook.h"
+#include "windows/Registry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,6 +32,10 @@ namespace {
 constexpr int kInnerWidth = 6390;
 constexpr int kInnerHeight = 7605;
 constexpr int kTitleButtonSize = 270;
+constexpr std::chrono::milliseconds kClockInterval{1000};
+
+// A save that failed before a power action: the machine must not go down with the notes unsaved.
+struct PowerActionCancelled {};
 
 QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -33,10 +46,17 @@ QString toQString(std::u16string_view text) {
 FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_platform(platform)
-    , m_storage(platform.files(), platform.textCodec(), platform.programFolder()) {
+    , m_storage(platform.files(), platform.textCodec(), platform.programFolder())
+    , m_actionTarget(platform, [&platform](const std::u16string& message, const std::u16string& title) {
+        ShowReminderPopup(platform, message, title);
+    }) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(toQString(texts::kProgramTitle));
     build();
+    m_clock = std::make_unique<ReminderClock>(m_todoPage->todoList(),
+                                              [this](const std::u16string& action) { RunTaskAction(action); });
+    m_timer3 = m_platform.createTimer(kClockInterval, [this] { Timer3_Timer(); });
+    m_timer3->start();
 }
 
 FrmMain::~FrmMain() = default;
@@ -70,8 +90,22 @@ void FrmMain::build() {
     m_picInterface->setObjectName(QStringLiteral("PicInterface"));
     setColors(m_picInterface, colors::kSystemWindow, colors::kSystemWindowText);
 
+    const QString tabCaptions[] = {QStringLiteral(" 记事 "), QStringLiteral(" 待办 ")};
+    for (int i = 0; i < 2; ++i) {
+        auto* tab = new ClickableLabel(tabCaptions[i], m_picInterface);
+        tab->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        tab->setGeometry(twipsRect(240 + i * 840, 120, 600, 255));
+        tab->setFont(uiFont(12));
+        tab->setAlignment(Qt::AlignCenter);
+        connect(tab, &ClickableLabel::clicked, this, [this, i] { Label1_Click(i); });
+        m_label1[static_cast<std::size_t>(i)] = tab;
+    }
+
     m_notesPage = new NotesPage(m_picInterface);
+    m_todoPage = new TodoPage(m_platform, m_picInterface);
+    connect(m_todoPage->autoRunSwitch(), &SSwitch::Click, this, &FrmMain::SSwitch1_Click);
     layOut();
+    Label1_Click(0);
 }
 
 void FrmMain::layOut() {
@@ -103,6 +137,13 @@ bool FrmMain::Form_Load() {
         reportStorageError(QStringLiteral("无法读取便笺，程序将退出，已保存的便笺不会被改动。"), error);
         return false;
     }
+    const std::filesystem::path sounds = m_platform.programFolder() / "Sounds";
+    if (m_platform.files().isFolder(sounds)) {
+        m_todoPage->actionEditor().setSoundFolder(sounds);
+    }
+    m_wheelHook = std::make_unique<WheelHook>(m_todoPage->timeEntry());
+    m_wheelHook->install(this);
+    m_todoPage->autoRunSwitch()->setValue(m_autoRunEnabled);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -114,9 +155,9 @@ void FrmMain::LoadData() {
     if (stored.autoRun) {
         m_autoRunEnabled = *stored.autoRun;
         if (m_autoRunEnabled) {
-            m_platform.registerAutoRun();
+            registry::RegisterAutoRun(m_platform);
         } else {
-            m_platform.unregisterAutoRun();
+            registry::UnregisterAutoRun(m_platform);
         }
     }
     m_notesPage->showLoadedNotes(std::move(stored.texts));
@@ -142,6 +183,57 @@ void FrmMain::reportStorageError(const QString& what, const StorageError& error)
     m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), text.toStdU16String());
 }
 
+void FrmMain::Label1_Click(int index) {
+    if (index != 0 && index != 1) {
+        return;
+    }
+    for (int i = 0; i < 2; ++i) {
+        ClickableLabel* tab = m_label1[static_cast<std::size_t>(i)];
+        QFont font = tab->font();
+        font.setUnderline(i == index);
+        tab->setFont(font);
+        setTextColor(tab, i == index ? colors::kAccent : colors::kBlack);
+    }
+    m_notesPage->setVisible(index == 0);
+    m_todoPage->setVisible(index == 1);
+    m_currentPage = index;
+    // The notes editor's guard watches the notes page only while it is shown.
+    m_notesPage->setEditorGuardActive(index == 0);
+}
+
+void FrmMain::Timer3_Timer() {
+    m_clock->tick(m_platform.timeOfDay());
+}
+
+void FrmMain::RunTaskAction(const std::u16string& action) {
+    if (m_ending) {
+        return;
+    }
+    const bool powerAction = TaskAction::read(action).type == TaskAction::Type::HiddenCommand;
+    try {
+        dispatchTaskAction(
+            action,
+            [this, powerAction] {
+                m_notesPage->writeBackEditor();
+                if (!SaveData() && powerAction) {
+                    throw PowerActionCancelled();
+                }
+            },
+            m_actionTarget);
+    } catch (const PowerActionCancelled&) {
+        m_platform.reportToConsole(u"便笺没有保存成功，关机或睡眠已取消。");
+    }
+}
+
+void FrmMain::SSwitch1_Click() {
+    m_autoRunEnabled = m_todoPage->autoRunSwitch()->Value();
+    if (m_autoRunEnabled) {
+        registry::RegisterAutoRun(m_platform);
+    } else {
+        registry::UnregisterAutoRun(m_platform);
+    }
+}
+
 void FrmMain::PicMenu_Click(int index) {
     if (index == 0) {
         exitProgram();
@@ -154,6 +246,7 @@ void FrmMain::exitProgram() {
     if (m_ending) {
         return;
     }
+    removeWindowHook();
     m_notesPage->writeBackEditor();
     if (!SaveData() &&
         !m_platform.askToConfirm(std::u16string(texts::kProgramTitle),
@@ -167,13 +260,21 @@ void FrmMain::exitWithoutAsking() {
     if (m_ending) {
         return;
     }
+    removeWindowHook();
     m_notesPage->writeBackEditor();
     SaveData();
     endProgram();
 }
 
+void FrmMain::removeWindowHook() {
+    if (m_wheelHook) {
+        m_wheelHook->remove();
+    }
+}
+
 void FrmMain::endProgram() {
     m_ending = true;
+    m_timer3->stop();
     QApplication::closeAllWindows();
     QApplication::exit(0);
 }

@@ -1,17 +1,24 @@
 #pragma once
 
 #include "app/NoteStorage.h"
+#include "todo/PlatformActionTarget.h"
+#include "todo/ReminderClock.h"
 
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class QLabel;
 
 namespace pennoc {
 
+class ClickableLabel;
 class NotesPage;
+class PeriodicTimer;
 class PictureBox;
 class PlatformServices;
+class TodoPage;
+class WheelHook;
 
 // The main window: its own title band with title and buttons, the content panel with the pages, and the
 // program's start-up and exit.
@@ -31,6 +38,13 @@ public:
     void LoadData();
 
     void PicMenu_Click(int index);
+    // Switches to page 0 (notes) or 1 (to-do).
+    void Label1_Click(int index);
+    // The reminder clock, once a second from start to exit whatever page is shown.
+    void Timer3_Timer();
+    // Stores the editor's note and saves, then runs a due reminder's action.
+    void RunTaskAction(const std::u16string& action);
+    void SSwitch1_Click();
     // The one way out: stores the editor's note, saves, ends the program. When the save fails the user may
     // stay, so nothing in memory is lost unasked.
     void exitProgram();
@@ -39,6 +53,10 @@ public:
 
     bool autoRunEnabled() const { return m_autoRunEnabled; }
     NotesPage* notesPage() const { return m_notesPage; }
+    TodoPage* todoPage() const { return m_todoPage; }
+    ClickableLabel* pageTab(int index) const { return m_label1[static_cast<std::size_t>(index)]; }
+    // The page whose tab is current, and so whose 50 ms timer runs (Timer1: notes, Timer2: to-do).
+    int currentPage() const { return m_currentPage; }
     PictureBox* titleButton(int index) const { return m_picMenu[static_cast<std::size_t>(index)]; }
 
 protected:
@@ -52,17 +70,25 @@ private:
     void layOut();
     void showRestingTitleImages();
     void reportStorageError(const QString& what, const StorageError& error);
+    void removeWindowHook();
     void endProgram();
 
     PlatformServices& m_platform;
     NoteStorage m_storage;
     bool m_autoRunEnabled = false;
     bool m_ending = false;
+    int m_currentPage = 0;
 
     QLabel* m_lblFormTitle = nullptr;
     std::array<PictureBox*, 3> m_picMenu{};
     PictureBox* m_picInterface = nullptr;
+    std::array<ClickableLabel*, 2> m_label1{};
     NotesPage* m_notesPage = nullptr;
+    TodoPage* m_todoPage = nullptr;
+    std::unique_ptr<WheelHook> m_wheelHook;
+    std::unique_ptr<ReminderClock> m_clock;
+    PlatformActionTarget m_actionTarget;
+    std::unique_ptr<PeriodicTimer> m_timer3;
 };
 
 } // namespace pennoc

@@ -164,6 +164,13 @@ void NotesPage::List1_KeyDown(int keyCode, int) {
     }
 }
 
+void NotesPage::setEditorGuardActive(bool active) {
+    m_guardActive = active;
+    if (active) {
+        Timer1_Timer();
+    }
+}
+
 void NotesPage::Timer1_Timer() {
     m_book.guardEditor();
     m_text1->setEnabled(m_book.editorEnabled());
@@ -218,7 +225,9 @@ void NotesPage::onSelectionChanged(int row) {
         return;
     }
     m_book.select(row >= 0 ? std::optional<int>(row) : std::nullopt);
-    Timer1_Timer();
+    if (m_guardActive) {
+        Timer1_Timer();
+    }
 }
 
 } // namespace pennoc

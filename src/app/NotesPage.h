@@ -33,8 +33,12 @@ public:
     void Picture4_Click();
     void List1_DblClick();
     void List1_KeyDown(int keyCode, int shift);
-    // The editor guard: no editing while nothing is selected.
+    // The editor guard: no editing while nothing is selected. It runs whenever the list or its selection
+    // changes while it is active (the page is shown), and once when it becomes active, so the page never
+    // needs to poll.
     void Timer1_Timer();
+    void setEditorGuardActive(bool active);
+    bool editorGuardActive() const { return m_guardActive; }
 
     QPlainTextEdit* editor() const { return m_text1; }
     QListWidget* list() const { return m_list1; }
@@ -65,6 +69,7 @@ private:
     QFrame* m_shape1 = nullptr;
     // Selection changes made by the page itself are already known to the book.
     bool m_syncingList = false;
+    bool m_guardActive = true;
 };
 
 } // namespace pennoc

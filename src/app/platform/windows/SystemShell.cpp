@@ -1,17 +1,33 @@
 #include "app/platform/SystemShell.h"
 
-#include <QCoreApplication>
+#include "app/platform/windows/RegistryAccess.h"
+
 #include <QDir>
-#include <QProcess>
-#include <QSettings>
+#include <QFileInfo>
 #include <shellapi.h>
+#include <string_view>
 #include <windows.h>
 
 namespace pennoc::systemshell {
 
 namespace {
 
-const QString kRunKey = QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run");
+constexpr std::u16string_view kRunKey = u"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The folder, the name and ".exe", whatever the real extension. A path with blanks is quoted: unquoted, the
+// system would first try to start a program named after the part before the first blank ("C:\My.exe" for
+// "C:\My Apps\pennoc.exe"), which anyone able to write there could plant, to be run at every user's logon.
+QString runCommand(const QString& name, const QString& executable) {
+    QString folder = QDir::toNativeSeparators(QFileInfo(executable).absolutePath());
+    if (folder.endsWith(QLatin1Char('\\'))) {
+        folder.chop(1);
+    }
+    const QString command = folder + QLatin1Char('\\') + name + QStringLiteral(".exe");
+    if (command.contains(QLatin1Char(' ')) || command.contains(QLatin1Char('\t'))) {
+        return QLatin1Char('"') + command + QLatin1Char('"');
+    }
+    return command;
+}
 
 } // namespace
 
@@ -34,16 +50,12 @@ void startHiddenCommand(const QString& commandLine) {
 }
 
 void registerAutoRun(const QString& name, const QString& executable) {
-    // The value holds the folder, a backslash, the name and ".exe", as the program has always written it.
-    Q_UNUSED(executable);
-    QSettings run(kRunKey, QSettings::NativeFormat);
-    run.setValue(name, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QLatin1Char('\\') + name +
-                           QStringLiteral(".exe"));
+    registry::WriteRegistryValue(HKEY_LOCAL_MACHINE, kRunKey, name.toStdU16String(), REG_SZ,
+                                 runCommand(name, executable).toStdU16String());
 }
 
 void unregisterAutoRun(const QString& name) {
-    QSettings run(kRunKey, QSettings::NativeFormat);
-    run.remove(name);
+    registry::DeleteRegistryValue(HKEY_LOCAL_MACHINE, kRunKey, name.toStdU16String());
 }
 
 } // namespace pennoc::systemshell

@@ -1,0 +1,246 @@
+#include "todo/TodoPage.h"
+
+#include "app/ClickableLabel.h"
+#include "app/ColorValue.h"
+#include "app/PlatformServices.h"
+#include "app/UiLook.h"
+#include "controls/SButton.h"
+#include "controls/SSwitch.h"
+#include "todo/ActionEditor.h"
+#include "todo/TimeEntry.h"
+#include "todo/TodoEntryBuilder.h"
+#include "todo/TodoListModel.h"
+
+#include <QLineEdit>
+#include <QListView>
+
+namespace pennoc {
+
+namespace {
+
+constexpr int kTitleLimit = 16;
+
+QString toQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFrame* separator(const char* name, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(name));
+    setColors(line, colors::kAccent, colors::kAccent);
+    return line;
+}
+
+} // namespace
+
+TodoPage::TodoPage(PlatformServices& platform, QWidget* parent)
+    : PictureBox(parent)
+    , m_platform(platform) {
+    setObjectName(QStringLiteral("Picture1_1"));
+    setColors(this, colors::kSystemWindow, colors::kSystemWindowText);
+    build();
+    buildSamplePanel();
+}
+
+TodoPage::~TodoPage() = default;
+
+void TodoPage::build() {
+    m_text2 = new QLineEdit(this);
+    m_text2->setObjectName(QStringLiteral("Text2"));
+    m_text2->setGeometry(twipsRect(120, 240, 4800, 375));
+    m_text2->setFont(uiFont(12));
+    m_text2->setMaxLength(kTitleLimit);
+    m_text2->setFrame(false);
+    m_line3 = separator("Line3", this);
+    m_line3->setGeometry(m_text2->x(), m_text2->geometry().bottom() + 1, m_text2->width(), 1);
+
+    m_sButton2 = new SButton(this);
+    m_sButton2->setObjectName(QStringLiteral("SButton2"));
+    m_sButton2->setGeometry(twipsRect(5040, 240, 735, 375));
+    m_sButton2->setCaption(QStringLiteral("常用"));
+    m_sButton2->setBackColorNormal(colors::kWhite);
+    m_sButton2->setBackColorHover(colors::kAccent);
+    m_sButton2->setForeColorNormal(colors::kAccent);
+    m_sButton2->setFont(uiFont(12));
+    connect(m_sButton2, &SButton::Click, this, &TodoPage::SButton2_Click);
+
+    m_picture11 = new PictureBox(this);
+    m_picture11->setObjectName(QStringLiteral("Picture11"));
+    m_list2 = new QListView(m_picture11);
+    m_list2->setObjectName(QStringLiteral("List2"));
+    m_list2->setFont(uiFont(12));
+    // Rows are one line each; without this the view measures every changed row on every tick.
+    m_list2->setUniformItemSizes(true);
+    m_list2->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list2->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_model = new TodoListModel(m_todoList, this);
+    m_list2->setModel(m_model);
+    constexpr int listWidth = 6000;
+    constexpr int listHeight = 3600;
+    m_list2->setGeometry(twipsRect(-15, -15, listWidth, listHeight));
+    m_picture11->setGeometry(twipsRect(60, 1680, listWidth - 30, listHeight - 30));
+    m_line4 = separator("Line4", this);
+    m_line4->setGeometry(twipsRect(60, 1680 - 60, listWidth - 30, 15));
+
+    const QString captions[] = {QStringLiteral("添加"), QStringLiteral("删除"), QStringLiteral("清空已完成"),
+                                QStringLiteral("清空全部"), QStringLiteral("保存")};
+    const ColorValue textColors[] = {colors::kSystemWindowText, colors::kDangerRed, colors::kSystemWindowText,
+                                     colors::kSystemWindowText, colors::kAccent};
+    const QRect places[] = {twipsRect(5280, 5400, 600, 255), twipsRect(120, 5400, 600, 255),
+                            twipsRect(840, 5400, 1200, 255), twipsRect(2160, 5400, 1000, 255),
+                            twipsRect(5280, 5400, 600, 255)};
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new ClickableLabel(captions[i], this);
+        label->setObjectName(QStringLiteral("Label4_%1").arg(i));
+        label->setGeometry(places[i]);
+        label->setFont(uiFont(12));
+        label->setAlignment(Qt::AlignCenter);
+        setColors(label, colors::kWhite, textColors[i]);
+        connect(label, &ClickableLabel::clicked, this, [this, i] { Label4_Click(i); });
+        m_label4[static_cast<std::size_t>(i)] = label;
+    }
+    // "添加" lies under "保存" and is never shown.
+    m_label4[0]->hide();
+
+    m_label24 = new QLabel(QStringLiteral("开机自启动"), this);
+    m_label24->setObjectName(QStringLiteral("Label24"));
+    m_label24->setGeometry(twipsRect(120, 6000, 1200, 255));
+    m_label24->setFont(uiFont(12));
+    m_sSwitch1 = new SSwitch(this);
+    m_sSwitch1->setObjectName(QStringLiteral("SSwitch1"));
+    m_sSwitch1->setGeometry(twipsRect(1440, 6000, 495, 255));
+    m_sSwitch1->setBackColorOff(rgbValue(192, 192, 192));
+    m_sSwitch1->setBackColorOn(colors::kAccent);
+
+    m_timeEntry = new TimeEntry(this);
+    m_actionEditor = new ActionEditor(m_platform, this);
+    // At most one of the two panels is open: each opener closes the other.
+    connect(m_timeEntry, &TimeEntry::panelToggled, m_actionEditor, &ActionEditor::hidePanel);
+    connect(m_actionEditor, &ActionEditor::panelToggled, m_timeEntry, &TimeEntry::hidePanel);
+    connect(m_text2, &QLineEdit::textChanged, m_actionEditor, &ActionEditor::Text2_Change);
+}
+
+void TodoPage::buildSamplePanel() {
+    m_picture14 = new PictureBox(this);
+    m_picture14->setObjectName(QStringLiteral("Picture14"));
+    setColors(m_picture14, colors::kSystemWindow, colors::kSystemWindowText);
+    m_picture14->hide();
+
+    m_sButton3 = new SButton(m_picture14);
+    m_sButton3->setObjectName(QStringLiteral("SButton3"));
+    m_sButton3->setGeometry(twipsRect(5040, 240, 735, 375));
+    m_sButton3->setCaption(QStringLiteral("返回"));
+    m_sButton3->setBackColorNormal(colors::kWhite);
+    m_sButton3->setBackColorHover(colors::kAccent);
+    m_sButton3->setForeColorNormal(colors::kBlack);
+    m_sButton3->setFont(uiFont(12));
+    connect(m_sButton3, &SButton::Click, this, &TodoPage::SButton3_Click);
+
+    for (int i = 0; i < kSampleCount; ++i) {
+        auto* button = new SButton(m_picture14);
+        button->setObjectName(QStringLiteral("SButton4_%1").arg(i));
+        button->setGeometry(twipsRect(120, 840 + i * 600, 4800, 450));
+        button->setCaption(toQString(sampleReminder(i, {}).caption));
+        button->setBackColorNormal(colors::kWhite);
+        button->setBackColorHover(colors::kAccent);
+        button->setForeColorNormal(colors::kBlack);
+        button->setFont(uiFont(12));
+        connect(button, &SButton::Click, this, [this, i] { SButton4_Click(i); });
+        m_sButton4[static_cast<std::size_t>(i)] = button;
+    }
+}
+
+void TodoPage::resizeEvent(QResizeEvent* event) {
+    PictureBox::resizeEvent(event);
+    // The sample panel covers the whole page.
+    m_picture14->setGeometry(rect());
+}
+
+void TodoPage::SButton2_Click() {
+    m_picture14->show();
+    m_picture14->raise();
+}
+
+void TodoPage::SButton3_Click() {
+    m_picture14->hide();
+}
+
+void TodoPage::SButton4_Click(int index) {
+    if (index < 0 || index >= kSampleCount) {
+        return;
+    }
+    SampleReminder sample = sampleReminder(index, m_platform.programFolder());
+    m_todoList.append(std::move(sample.line), std::move(sample.action));
+    SButton3_Click();
+}
+
+void TodoPage::Label4_Click(int index) {
+    switch (index) {
+    case 0:
+        resetEditor();
+        break;
+    case 1: {
+        const QModelIndex selected = m_list2->currentIndex();
+        if (m_todoList.count() == 0 || !selected.isValid() || !m_list2->selectionModel()->isSelected(selected)) {
+            return;
+        }
+        m_todoList.removeAt(selected.row());
+        resetEditor();
+        break;
+    }
+    case 2:
+        m_todoList.removeCompleted();
+        break;
+    case 3:
+        m_todoList.clear();
+        resetEditor();
+        break;
+    case 4:
+        saveEditorEntry();
+        break;
+    default:
+        break;
+    }
+}
+
+void TodoPage::resetEditor() {
+    m_text2->clear();
+    clearListSelection();
+    m_timeEntry->setTimeCaption(std::u16string(kInitialTimeCaption));
+    m_actionEditor->setTaskCaption(std::u16string(kInitialTaskCaption));
+    m_timeEntry->Label8_Click(1);
+    m_actionEditor->Label22_Click();
+}
+
+void TodoPage::clearListSelection() {
+    m_list2->selectionModel()->clearSelection();
+    m_list2->setCurrentIndex(QModelIndex());
+}
+
+void TodoPage::saveEditorEntry() {
+    const std::u16string title = titleForSave(m_text2->text().toStdU16String());
+    if (title != m_text2->text().toStdU16String()) {
+        m_text2->setText(toQString(title));
+    }
+    TodoEditorState editor;
+    editor.title = title;
+    editor.timeCaption = m_timeEntry->timeCaption();
+    editor.taskCaption = m_actionEditor->taskCaption();
+    editor.soundPath = m_actionEditor->soundPath();
+    editor.filePath = m_actionEditor->filePath();
+    editor.sleepSelected = m_actionEditor->sleepSelected();
+    m_todoList.append(displayLineFor(title, editor.timeCaption), actionFor(title, editor));
+
+    m_text2->clear();
+    clearListSelection();
+    m_timeEntry->setTimeCaption(std::u16string(kInitialTimeCaption));
+    m_actionEditor->setTaskCaption(std::u16string(kInitialTaskCaption));
+    m_timeEntry->Label8_Click(1);
+    m_actionEditor->hidePanel();
+    m_actionEditor->Label13_Click(0);
+    m_actionEditor->clearPaths();
+    m_actionEditor->Label19_Click(0);
+    clearListSelection();
+}
+
+} // namespace pennoc

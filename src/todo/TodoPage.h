@@ -1,0 +1,81 @@
+#pragma once
+
+#include "app/PictureBox.h"
+#include "todo/TodoList.h"
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+
+namespace pennoc {
+
+class ActionEditor;
+class ClickableLabel;
+class PlatformServices;
+class SButton;
+class SSwitch;
+class TimeEntry;
+class TodoListModel;
+
+// The to-do page (`Picture1`(1)): the reminder list `List2`, the editor of the next reminder (title `Text2`,
+// time and action panels), the list commands `Label4`, the start-with-system switch, and the panel of
+// ready-made reminders `Picture14`.
+class TodoPage : public PictureBox {
+    Q_OBJECT
+public:
+    TodoPage(PlatformServices& platform, QWidget* parent = nullptr);
+    ~TodoPage() override;
+
+    TodoList& todoList() { return m_todoList; }
+
+    // Handlers, named after their controls.
+    void Label4_Click(int index);
+    void SButton2_Click();
+    void SButton3_Click();
+    void SButton4_Click(int index);
+
+    QLineEdit* titleBox() const { return m_text2; }
+    QListView* list() const { return m_list2; }
+    ClickableLabel* command(int index) const { return m_label4[static_cast<std::size_t>(index)]; }
+    SButton* sampleButton(int index) const { return m_sButton4[static_cast<std::size_t>(index)]; }
+    SButton* samplesOpener() const { return m_sButton2; }
+    SButton* samplesCloser() const { return m_sButton3; }
+    PictureBox* samplePanel() const { return m_picture14; }
+    SSwitch* autoRunSwitch() const { return m_sSwitch1; }
+    TimeEntry& timeEntry() const { return *m_timeEntry; }
+    ActionEditor& actionEditor() const { return *m_actionEditor; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void build();
+    void buildSamplePanel();
+    void resetEditor();
+    void clearListSelection();
+    void saveEditorEntry();
+
+    PlatformServices& m_platform;
+    TodoList m_todoList;
+    TodoListModel* m_model = nullptr;
+
+    QLineEdit* m_text2 = nullptr;
+    QFrame* m_line3 = nullptr;
+    SButton* m_sButton2 = nullptr;
+    PictureBox* m_picture11 = nullptr;
+    QListView* m_list2 = nullptr;
+    QFrame* m_line4 = nullptr;
+    std::array<ClickableLabel*, 5> m_label4{};
+    QLabel* m_label24 = nullptr;
+    SSwitch* m_sSwitch1 = nullptr;
+    TimeEntry* m_timeEntry = nullptr;
+    ActionEditor* m_actionEditor = nullptr;
+    PictureBox* m_picture14 = nullptr;
+    SButton* m_sButton3 = nullptr;
+    std::array<SButton*, 6> m_sButton4{};
+};
+
+} // namespace pennoc

@@ -1,0 +1,15 @@
+#include "windows/Registry.h"
+
+#include "app/PlatformServices.h"
+
+namespace pennoc::registry {
+
+void RegisterAutoRun(PlatformServices& platform) {
+    platform.registerAutoRun();
+}
+
+void UnregisterAutoRun(PlatformServices& platform) {
+    platform.unregisterAutoRun();
+}
+
+} // namespace pennoc::registry

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace pennoc {
+class PlatformServices;
+}
+
+namespace pennoc::registry {
+
+// Registers the running executable to start with the system, replacing an earlier registration under its
+// name. A failure changes nothing and is not reported.
+void RegisterAutoRun(PlatformServices& platform);
+
+// Removes that registration; nothing happens when there is none.
+void UnregisterAutoRun(PlatformServices& platform);
+
+} // namespace pennoc::registry

@@ -1,0 +1,107 @@
+#include "app/ClickableLabel.h"
+#include "app/FrmMain.h"
+#include "app/NotesPage.h"
+#include "controls/SButton.h"
+#include "support/RecordingPlatform.h"
+#include "support/TemporaryFolder.h"
+#include "todo/TodoPage.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace pennoc {
+namespace {
+
+class PagesTest : public ::testing::Test {
+protected:
+    PagesTest() {
+        m_window.Form_Initialize();
+        EXPECT_TRUE(m_window.Form_Load());
+        m_window.show();
+    }
+
+    bool tabIsCurrent(int index) const {
+        const ClickableLabel* tab = m_window.pageTab(index);
+        return tab->font().underline() && tab->palette().color(QPalette::WindowText) == QColor(51, 153, 255);
+    }
+
+    test::TemporaryFolder m_folder;
+    test::RecordingPlatform m_platform{m_folder.path()};
+    FrmMain m_window{m_platform};
+};
+
+TEST_F(PagesTest, TheNotesPageIsShownAtStart) {
+    EXPECT_TRUE(tabIsCurrent(0));
+    EXPECT_FALSE(tabIsCurrent(1));
+    EXPECT_EQ(m_window.pageTab(0)->text(), QStringLiteral(" 记事 "));
+    EXPECT_EQ(m_window.pageTab(1)->text(), QStringLiteral(" 待办 "));
+    EXPECT_TRUE(m_window.notesPage()->isVisible());
+    EXPECT_FALSE(m_window.todoPage()->isVisible());
+    EXPECT_TRUE(m_window.notesPage()->editorGuardActive());
+    EXPECT_FALSE(m_window.todoPage()->samplePanel()->isVisible());
+}
+
+TEST_F(PagesTest, SwitchingPagesKeepsTheNotesAsTheyWere) {
+    NotesPage* notes = m_window.notesPage();
+    notes->Picture4_Click();
+    notes->Label2_Click(0);
+    notes->editor()->setPlainText(QStringLiteral("draft"));
+    notes->Picture4_Click();
+    notes->list()->setCurrentRow(0);
+
+    QTest::mouseClick(m_window.pageTab(1), Qt::LeftButton);
+    EXPECT_TRUE(tabIsCurrent(1));
+    EXPECT_FALSE(tabIsCurrent(0));
+    EXPECT_EQ(m_window.currentPage(), 1);
+    EXPECT_FALSE(notes->isVisible());
+    EXPECT_TRUE(m_window.todoPage()->isVisible());
+    EXPECT_FALSE(notes->editorGuardActive());
+
+    QTest::mouseClick(m_window.pageTab(0), Qt::LeftButton);
+    EXPECT_TRUE(notes->book().drawerOpen());
+    EXPECT_EQ(notes->editor()->toPlainText(), QStringLiteral("draft"));
+    EXPECT_EQ(notes->list()->currentRow(), 0);
+    EXPECT_TRUE(notes->editorGuardActive());
+
+    // Clicking the current tab again changes nothing.
+    m_window.Label1_Click(0);
+    EXPECT_TRUE(notes->isVisible());
+    EXPECT_TRUE(tabIsCurrent(0));
+}
+
+TEST_F(PagesTest, TheGuardCatchesUpWhenTheNotesPageComesBack) {
+    NotesPage* notes = m_window.notesPage();
+    notes->Picture4_Click();
+    notes->Label2_Click(0);
+    ASSERT_TRUE(notes->editor()->isEnabled());
+    m_window.Label1_Click(1);
+    notes->list()->setCurrentRow(-1);
+    notes->list()->clearSelection();
+    EXPECT_TRUE(notes->editor()->isEnabled());
+    m_window.Label1_Click(0);
+    EXPECT_FALSE(notes->editor()->isEnabled());
+}
+
+TEST_F(PagesTest, TheSamplePanelOpensWithItsButtonAndClosesWithItsOwn) {
+    TodoPage* todo = m_window.todoPage();
+    m_window.Label1_Click(1);
+    EXPECT_EQ(todo->samplesOpener()->Caption(), QStringLiteral("常用"));
+    EXPECT_EQ(todo->samplesCloser()->Caption(), QStringLiteral("返回"));
+    EXPECT_EQ(todo->samplesOpener()->geometry(), QRect(336, 16, 49, 25));
+
+    // "返回" on a hidden panel changes nothing.
+    todo->SButton3_Click();
+    EXPECT_FALSE(todo->samplePanel()->isVisible());
+    QTest::mouseClick(todo->samplesOpener(), Qt::LeftButton);
+    QTest::mouseClick(todo->samplesOpener(), Qt::LeftButton);
+    EXPECT_TRUE(todo->samplePanel()->isVisible());
+    EXPECT_EQ(todo->samplePanel()->geometry(), QRect(QPoint(0, 0), todo->size()));
+    QTest::mouseClick(todo->samplesCloser(), Qt::LeftButton);
+    EXPECT_FALSE(todo->samplePanel()->isVisible());
+    EXPECT_EQ(todo->todoList().count(), 0);
+}
+
+} // namespace
+} // namespace pennoc
