@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/ClickableLabel.h"
 #include "app/ColorValue.h"
+#include "app/LabelLook.h"
 #include "app/NotesPage.h"
 #include "app/PictureBox.h"
 #include "app/PlatformServices.h"
@@ -104,6 +105,9 @@ void FrmMain::build() {
     m_notesPage = new NotesPage(m_picInterface);
     m_todoPage = new TodoPage(m_platform, m_picInterface);
     connect(m_todoPage->autoRunSwitch(), &SSwitch::Click, this, &FrmMain::SSwitch1_Click);
+    // The notes page's own background also puts back the to-do page's labels.
+    connect(m_notesPage, &PictureBox::mouseMoved, m_todoPage, [this] { m_todoPage->Picture1_MouseMove(0); });
+    connect(m_todoPage, &PictureBox::mouseMoved, m_todoPage, [this] { m_todoPage->Picture1_MouseMove(1); });
     layOut();
     Label1_Click(0);
 }
@@ -188,11 +192,7 @@ void FrmMain::Label1_Click(int index) {
         return;
     }
     for (int i = 0; i < 2; ++i) {
-        ClickableLabel* tab = m_label1[static_cast<std::size_t>(i)];
-        QFont font = tab->font();
-        font.setUnderline(i == index);
-        tab->setFont(font);
-        setTextColor(tab, i == index ? colors::kAccent : colors::kBlack);
+        showChoice(m_label1[static_cast<std::size_t>(i)], i == index);
     }
     m_notesPage->setVisible(index == 0);
     m_todoPage->setVisible(index == 1);

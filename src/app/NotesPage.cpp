@@ -3,6 +3,7 @@
 #include "app/ClickableLabel.h"
 #include "app/ColorValue.h"
 #include "app/DrawerTab.h"
+#include "app/LabelLook.h"
 #include "app/StoredText.h"
 #include "app/UiLook.h"
 
@@ -17,6 +18,9 @@ namespace {
 constexpr int kDeleteKey = 46;
 constexpr int kDrawerOpenLeft = 0;
 constexpr int kDrawerClosedLeft = -3240;
+// " 添加 ", " 删除 ", " 清空 ": the text colours at rest and the backgrounds under the pointer.
+constexpr ColorValue kCommandColors[] = {colors::kAccent, colors::kDangerRed, colors::kBlack};
+constexpr ColorValue kCommandLitColors[] = {colors::kAccent, colors::kDangerRed, colors::kAccent};
 
 QString toQString(const std::u16string& text) {
     return QString::fromStdU16String(text);
@@ -42,6 +46,7 @@ void NotesPage::build() {
 
     m_picture2 = new PictureBox(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
+    connect(m_picture2, &PictureBox::mouseMoved, this, &NotesPage::Picture2_MouseMove);
     setColors(m_picture2, colors::kSystemWindow, colors::kSystemWindowText);
 
     m_shape1 = new QFrame(m_picture2);
@@ -51,7 +56,6 @@ void NotesPage::build() {
     m_shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const QString captions[] = {QStringLiteral(" 添加 "), QStringLiteral(" 删除 "), QStringLiteral(" 清空 ")};
-    const ColorValue captionColors[] = {colors::kAccent, colors::kDangerRed, colors::kBlack};
     const int lefts[] = {120, 1080, 2040};
     for (int i = 0; i < 3; ++i) {
         auto* label = new ClickableLabel(captions[i], m_picture2);
@@ -59,8 +63,9 @@ void NotesPage::build() {
         label->setGeometry(twipsRect(lefts[i], 120, 600, 255));
         label->setFont(uiFont(12));
         label->setAlignment(Qt::AlignCenter);
-        setColors(label, colors::kWhite, captionColors[i]);
+        setColors(label, colors::kWhite, kCommandColors[i]);
         connect(label, &ClickableLabel::clicked, this, [this, i] { Label2_Click(i); });
+        connect(label, &ClickableLabel::mouseMoved, this, [this, i] { Label2_MouseMove(i); });
         m_label2[static_cast<std::size_t>(i)] = label;
     }
 
@@ -161,6 +166,18 @@ void NotesPage::List1_DblClick() {
 void NotesPage::List1_KeyDown(int keyCode, int) {
     if (keyCode == kDeleteKey && m_book.count() > 0 && m_book.selection()) {
         Label2_Click(1);
+    }
+}
+
+void NotesPage::Label2_MouseMove(int index) {
+    if (index >= 0 && index < 3) {
+        lightUp(command(index), kCommandLitColors[index]);
+    }
+}
+
+void NotesPage::Picture2_MouseMove() {
+    for (int i = 0; i < 3; ++i) {
+        putBackIfLit(command(i), kCommandLitColors[i], kCommandColors[i]);
     }
 }
 

@@ -33,6 +33,8 @@ public:
     void Picture4_Click();
     void List1_DblClick();
     void List1_KeyDown(int keyCode, int shift);
+    void Label2_MouseMove(int index);
+    void Picture2_MouseMove();
     // The editor guard: no editing while nothing is selected. It runs whenever the list or its selection
     // changes while it is active (the page is shown), and once when it becomes active, so the page never
     // needs to poll.

@@ -39,7 +39,10 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    Q_EMIT mouseMoved();
+    // A move over a child control that passed it on is not a move over the bare background.
+    if (!childAt(event->position().toPoint())) {
+        Q_EMIT mouseMoved();
+    }
 }
 
 } // namespace pennoc

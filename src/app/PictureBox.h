@@ -5,7 +5,7 @@
 
 namespace pennoc {
 
-// A plain area that reports the pointer over its own background (`mouseMoved`), presses on it
+// A plain area that reports the pointer over its own bare background (`mouseMoved`), presses on it
 // (`mousePressed`) and left clicks (`clicked`), and can show a picture at its top-left corner.
 class PictureBox : public QWidget {
     Q_OBJECT

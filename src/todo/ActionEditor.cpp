@@ -3,6 +3,7 @@
 #include "app/AppTexts.h"
 #include "app/ClickableLabel.h"
 #include "app/ColorValue.h"
+#include "app/LabelLook.h"
 #include "app/PictureBox.h"
 #include "app/Twips.h"
 #include "app/UiLook.h"
@@ -79,23 +80,6 @@ PictureBox* makeArea(const QString& name, QWidget* parent, const QRect& geometry
     area->setGeometry(geometry);
     setColors(area, colors::kWhite, colors::kBlack);
     return area;
-}
-
-void showChoice(QLabel* label, bool selected) {
-    QFont font = label->font();
-    font.setUnderline(selected);
-    label->setFont(font);
-    setTextColor(label, selected ? colors::kAccent : colors::kBlack);
-}
-
-void light(QWidget* label) {
-    setColors(label, colors::kAccent, colors::kWhite);
-}
-
-void putBackIfLit(QWidget* label) {
-    if (label->palette().color(QPalette::Window) == toQColor(colors::kAccent)) {
-        setColors(label, colors::kWhite, colors::kBlack);
-    }
 }
 
 bool inRange(int index, std::size_t size) {
@@ -277,7 +261,7 @@ void ActionEditor::hidePanel() {
 }
 
 void ActionEditor::restoreLabel12() {
-    putBackIfLit(m_label12);
+    putBackIfLit(m_label12, colors::kAccent, colors::kBlack);
 }
 
 void ActionEditor::Label12_Click() {
@@ -347,36 +331,36 @@ void ActionEditor::Text2_Change(const QString& text) {
 }
 
 void ActionEditor::Picture7_MouseMove() {
-    putBackIfLit(m_label22);
-    putBackIfLit(m_label23);
+    putBackIfLit(m_label22, colors::kAccent, colors::kBlack);
+    putBackIfLit(m_label23, colors::kAccent, colors::kBlack);
 }
 
 void ActionEditor::Picture8_MouseMove(int index) {
     if (index == 3) {
-        putBackIfLit(m_label18[2]);
+        putBackIfLit(m_label18[2], colors::kAccent, colors::kBlack);
     } else if (index == 1) {
-        putBackIfLit(m_label18[0]);
-        putBackIfLit(m_label18[1]);
-        putBackIfLit(m_label18[3]);
+        putBackIfLit(m_label18[0], colors::kAccent, colors::kBlack);
+        putBackIfLit(m_label18[1], colors::kAccent, colors::kBlack);
+        putBackIfLit(m_label18[3], colors::kAccent, colors::kBlack);
     }
 }
 
 void ActionEditor::Label12_MouseMove() {
-    light(m_label12);
+    lightUp(m_label12, colors::kAccent);
 }
 
 void ActionEditor::Label18_MouseMove(int index) {
     if (inRange(index, m_label18.size())) {
-        light(m_label18[static_cast<std::size_t>(index)]);
+        lightUp(m_label18[static_cast<std::size_t>(index)], colors::kAccent);
     }
 }
 
 void ActionEditor::Label22_MouseMove() {
-    light(m_label22);
+    lightUp(m_label22, colors::kAccent);
 }
 
 void ActionEditor::Label23_MouseMove() {
-    light(m_label23);
+    lightUp(m_label23, colors::kAccent);
 }
 
 void ActionEditor::browse(FileDialog& dialog, QLabel* path) {

@@ -1,6 +1,7 @@
 #include "todo/TimeEntry.h"
 
 #include "app/ClickableLabel.h"
+#include "app/LabelLook.h"
 #include "app/PictureBox.h"
 #include "app/Twips.h"
 #include "app/UiLook.h"
@@ -47,24 +48,6 @@ std::u16string tagOf(const QLineEdit* field) {
 
 void setTag(QLineEdit* field, std::u16string_view marker) {
     field->setProperty(kTag, toQString(marker));
-}
-
-void light(QLabel* label) {
-    setColors(label, colors::kAccent, colors::kWhite);
-}
-
-// Compared first, so that a move over a background with nothing lit repaints nothing.
-void putBackIfLit(QLabel* label) {
-    if (label->palette().color(QPalette::Window) == toQColor(colors::kAccent)) {
-        setColors(label, colors::kWhite, colors::kBlack);
-    }
-}
-
-void showSelected(QLabel* label, bool selected) {
-    QFont font = label->font();
-    font.setUnderline(selected);
-    label->setFont(font);
-    setTextColor(label, selected ? colors::kAccent : colors::kBlack);
 }
 
 ClickableLabel* addLabel(const QString& text, const QString& name, QWidget* parent, const QRect& geometry,
@@ -114,7 +97,7 @@ void TimeEntry::buildPanel(QWidget* page) {
     for (int i = 0; i < 3; ++i) {
         auto* label = addLabel(modes[i], QStringLiteral("Label7_%1").arg(i), m_picture5,
                                twipsRect(modeLefts[i], 120, modeWidths[i], 255), 12);
-        showSelected(label, i == 0);
+        showChoice(label, i == 0);
         connect(label, &ClickableLabel::clicked, this, [this, i] { Label7_Click(i); });
         m_label7[static_cast<std::size_t>(i)] = label;
     }
@@ -220,7 +203,7 @@ void TimeEntry::Label7_Click(int index) {
         return;
     }
     for (int i = 0; i < static_cast<int>(m_label7.size()); ++i) {
-        showSelected(m_label7[static_cast<std::size_t>(i)], i == index);
+        showChoice(m_label7[static_cast<std::size_t>(i)], i == index);
     }
     const bool timed = index != 2;
     m_picture6->setVisible(timed);
@@ -284,17 +267,17 @@ void TimeEntry::Picture6_MouseMove() {
 
 void TimeEntry::Picture5_MouseMove() {
     for (QLabel* label : m_label8) {
-        putBackIfLit(label);
+        putBackIfLit(label, colors::kAccent, colors::kBlack);
     }
 }
 
 void TimeEntry::Label6_MouseMove() {
-    light(m_label6);
+    lightUp(m_label6, colors::kAccent);
 }
 
 void TimeEntry::Label8_MouseMove(int index) {
     if (index >= 0 && index < static_cast<int>(m_label8.size())) {
-        light(m_label8[static_cast<std::size_t>(index)]);
+        lightUp(m_label8[static_cast<std::size_t>(index)], colors::kAccent);
     }
 }
 

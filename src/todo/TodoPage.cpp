@@ -2,6 +2,7 @@
 
 #include "app/ClickableLabel.h"
 #include "app/ColorValue.h"
+#include "app/LabelLook.h"
 #include "app/PlatformServices.h"
 #include "app/UiLook.h"
 #include "controls/SButton.h"
@@ -19,6 +20,11 @@ namespace pennoc {
 namespace {
 
 constexpr int kTitleLimit = 16;
+// "添加", "删除", "清空已完成", "清空全部", "保存": the text colours at rest and the backgrounds under the pointer.
+constexpr ColorValue kCommandColors[] = {colors::kSystemWindowText, colors::kDangerRed, colors::kBlack, colors::kBlack,
+                                         colors::kAccent};
+constexpr ColorValue kCommandLitColors[] = {colors::kAccent, colors::kDangerRed, colors::kAccent, colors::kAccent,
+                                            colors::kAccent};
 
 QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -84,8 +90,6 @@ void TodoPage::build() {
 
     const QString captions[] = {QStringLiteral("添加"), QStringLiteral("删除"), QStringLiteral("清空已完成"),
                                 QStringLiteral("清空全部"), QStringLiteral("保存")};
-    const ColorValue textColors[] = {colors::kSystemWindowText, colors::kDangerRed, colors::kSystemWindowText,
-                                     colors::kSystemWindowText, colors::kAccent};
     const QRect places[] = {twipsRect(5280, 5400, 600, 255), twipsRect(120, 5400, 600, 255),
                             twipsRect(840, 5400, 1200, 255), twipsRect(2160, 5400, 1000, 255),
                             twipsRect(5280, 5400, 600, 255)};
@@ -95,8 +99,9 @@ void TodoPage::build() {
         label->setGeometry(places[i]);
         label->setFont(uiFont(12));
         label->setAlignment(Qt::AlignCenter);
-        setColors(label, colors::kWhite, textColors[i]);
+        setColors(label, colors::kWhite, kCommandColors[i]);
         connect(label, &ClickableLabel::clicked, this, [this, i] { Label4_Click(i); });
+        connect(label, &ClickableLabel::mouseMoved, this, [this, i] { Label4_MouseMove(i); });
         m_label4[static_cast<std::size_t>(i)] = label;
     }
     // "添加" lies under "保存" and is never shown.
@@ -201,6 +206,25 @@ void TodoPage::Label4_Click(int index) {
     default:
         break;
     }
+}
+
+void TodoPage::Label4_MouseMove(int index) {
+    if (index >= 0 && index < 5) {
+        lightUp(command(index), kCommandLitColors[index]);
+    }
+}
+
+void TodoPage::Picture1_MouseMove(int index) {
+    const auto putBack = [this](int label) {
+        return putBackIfLit(command(label), kCommandLitColors[label], kCommandColors[label]);
+    };
+    if (index == 1 && (putBack(2) || putBack(3))) {
+        return;
+    }
+    putBack(1);
+    putBack(4);
+    putBackIfLit(m_timeEntry->label6(), colors::kAccent, colors::kBlack);
+    m_actionEditor->restoreLabel12();
 }
 
 void TodoPage::resetEditor() {

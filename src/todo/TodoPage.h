@@ -36,6 +36,10 @@ public:
     void SButton2_Click();
     void SButton3_Click();
     void SButton4_Click(int index);
+    void Label4_MouseMove(int index);
+    // The pointer over a page's bare background (index 0 the notes page, 1 this page) puts back this page's
+    // lit labels; on this page "清空已完成" and "清空全部" go back first, one per move.
+    void Picture1_MouseMove(int index);
 
     QLineEdit* titleBox() const { return m_text2; }
     QListView* list() const { return m_list2; }

@@ -165,11 +165,18 @@ FrmMessage::FrmMessage(PlatformServices& platform)
 
 void FrmMessage::setMessage(const std::u16string& message) {
     m_lblMessage->setText(QString::fromStdU16String(message));
+    nameWindow();
 }
 
 void FrmMessage::setTitle(const std::u16string& title) {
     m_lblFormTitle->setText(QString::fromStdU16String(title));
     m_lblFormTitle->adjustSize();
+    nameWindow();
+}
+
+void FrmMessage::nameWindow() {
+    // The window has no title bar; its name is what task bars, window switchers and screen readers show.
+    setWindowTitle(m_lblFormTitle->text() + QStringLiteral("：") + m_lblMessage->text());
 }
 
 bool FrmMessage::eventFilter(QObject* watched, QEvent* event) {

@@ -60,6 +60,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // The window is named "<title>：<message>" for the window system.
+    void nameWindow();
     void Form_Load();
     void Form_MouseDown(const QMouseEvent& event);
     void Form_MouseMove();
