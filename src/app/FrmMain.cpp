@@ -69,8 +69,8 @@ void FrmMain::build() {
 
     m_lblFormTitle = new QLabel(toQString(texts::kProgramTitle), this);
     m_lblFormTitle->setObjectName(QStringLiteral("LblFormTitle"));
-    m_lblFormTitle->setGeometry(twipsRect(60, 30, 1125, 255));
     m_lblFormTitle->setFont(uiFont(12));
+    placeLabel(m_lblFormTitle, twipsRect(60, 30, 1125, 255));
     setTextColor(m_lblFormTitle, colors::kWhite);
     m_lblFormTitle->installEventFilter(this);
 
@@ -95,8 +95,8 @@ void FrmMain::build() {
     for (int i = 0; i < 2; ++i) {
         auto* tab = new ClickableLabel(tabCaptions[i], m_picInterface);
         tab->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        tab->setGeometry(twipsRect(240 + i * 840, 120, 600, 255));
         tab->setFont(uiFont(12));
+        placeLabel(tab, twipsRect(240 + i * 840, 120, 600, 255));
         tab->setAlignment(Qt::AlignCenter);
         connect(tab, &ClickableLabel::clicked, this, [this, i] { Label1_Click(i); });
         m_label1[static_cast<std::size_t>(i)] = tab;
@@ -124,6 +124,7 @@ void FrmMain::layOut() {
     const int pageTop = 480;
     m_notesPage->setGeometry(
         twipsRect(120, pageTop, pageWidth, pixelsToTwips(m_picInterface->height()) - pageTop - 120));
+    m_todoPage->setGeometry(m_notesPage->geometry());
 }
 
 void FrmMain::Form_Initialize() {

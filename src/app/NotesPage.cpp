@@ -60,8 +60,8 @@ void NotesPage::build() {
     for (int i = 0; i < 3; ++i) {
         auto* label = new ClickableLabel(captions[i], m_picture2);
         label->setObjectName(QStringLiteral("Label2_%1").arg(i));
-        label->setGeometry(twipsRect(lefts[i], 120, 600, 255));
         label->setFont(uiFont(12));
+        placeLabel(label, twipsRect(lefts[i], 120, 600, 255));
         label->setAlignment(Qt::AlignCenter);
         setColors(label, colors::kWhite, kCommandColors[i]);
         connect(label, &ClickableLabel::clicked, this, [this, i] { Label2_Click(i); });

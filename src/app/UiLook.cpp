@@ -3,6 +3,7 @@
 #include "app/Twips.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -41,6 +42,11 @@ QColor toQColor(ColorValue value) {
 
 QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+void placeLabel(QLabel* label, const QRect& designRect) {
+    const QSize needed = label->sizeHint();
+    label->setGeometry(QRect(designRect.topLeft(), designRect.size().expandedTo(needed)));
 }
 
 void setColors(QWidget* widget, ColorValue background, ColorValue text) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRect>
 
+class QLabel;
 class QWidget;
 
 namespace pennoc {
@@ -18,6 +19,10 @@ QColor toQColor(ColorValue value);
 
 // A design rectangle given in twips, in pixels.
 QRect twipsRect(int left, int top, int width, int height);
+
+// Places a label at its design rectangle, grown where its text in the substitute face would not fit, so
+// no caption is cut; it never shrinks below the design size.
+void placeLabel(QLabel* label, const QRect& designRect);
 
 // Sets a widget's background and text colours through its palette.
 void setColors(QWidget* widget, ColorValue background, ColorValue text);

@@ -96,8 +96,8 @@ void TodoPage::build() {
     for (int i = 0; i < 5; ++i) {
         auto* label = new ClickableLabel(captions[i], this);
         label->setObjectName(QStringLiteral("Label4_%1").arg(i));
-        label->setGeometry(places[i]);
         label->setFont(uiFont(12));
+        placeLabel(label, places[i]);
         label->setAlignment(Qt::AlignCenter);
         setColors(label, colors::kWhite, kCommandColors[i]);
         connect(label, &ClickableLabel::clicked, this, [this, i] { Label4_Click(i); });
@@ -109,8 +109,8 @@ void TodoPage::build() {
 
     m_label24 = new QLabel(QStringLiteral("开机自启动"), this);
     m_label24->setObjectName(QStringLiteral("Label24"));
-    m_label24->setGeometry(twipsRect(120, 6000, 1200, 255));
     m_label24->setFont(uiFont(12));
+    placeLabel(m_label24, twipsRect(120, 6000, 1200, 255));
     m_sSwitch1 = new SSwitch(this);
     m_sSwitch1->setObjectName(QStringLiteral("SSwitch1"));
     m_sSwitch1->setGeometry(twipsRect(1440, 6000, 495, 255));

@@ -7,6 +7,7 @@
 #include "support/FileHelpers.h"
 #include "support/RecordingPlatform.h"
 #include "support/TemporaryFolder.h"
+#include "todo/TodoPage.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -50,6 +51,12 @@ TEST_F(FrmMainTest, FrameAndTitleButtonsSitWhereDesigned) {
     EXPECT_EQ(window->titleButton(0)->geometry(), QRect(406, 1, 18, 18));
     EXPECT_EQ(window->titleButton(2)->geometry(), QRect(384, 1, 18, 18));
     EXPECT_FALSE(window->titleButton(1)->isVisibleTo(window.get()));
+    EXPECT_EQ(window->notesPage()->geometry(), QRect(8, 32, 408, 444));
+    window->show();
+    window->Label1_Click(1);
+    QTest::qWait(50);
+    EXPECT_EQ(window->todoPage()->geometry(), QRect(8, 32, 408, 444));
+    EXPECT_EQ(window->notesPage()->geometry(), QRect(8, 32, 408, 444));
 }
 
 TEST_F(FrmMainTest, TitleButtonsLightUpUntilThePointerCrossesTheBand) {
