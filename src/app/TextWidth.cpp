@@ -3,8 +3,8 @@
 #include "app/AppTexts.h"
 #include "app/PlatformServices.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 namespace pennoc {
@@ -15,13 +15,24 @@ constexpr std::pair<char16_t, char16_t> kDoubleByteRanges[] = {
 #include "app/Cp936DoubleByteRanges.inc"
 };
 
+// One bit per UTF-16 code unit, built by the compiler from the ranges: a lookup per character instead of a
+// search, since titles and widths are measured over whole notes.
+constexpr std::array<std::uint64_t, 65536 / 64> buildDoubleByteBits() {
+    std::array<std::uint64_t, 65536 / 64> bits{};
+    for (const auto& [first, last] : kDoubleByteRanges) {
+        for (std::uint32_t unit = first; unit <= last; ++unit) {
+            bits[unit / 64] |= std::uint64_t{1} << (unit % 64);
+        }
+    }
+    return bits;
+}
+
+constexpr std::array<std::uint64_t, 65536 / 64> kDoubleByteBits = buildDoubleByteBits();
+
 } // namespace
 
 bool isDoubleByteInCodePage936(char16_t unit) {
-    // The ranges are sorted and disjoint: find the first range that does not end before the unit.
-    const auto* range = std::lower_bound(std::begin(kDoubleByteRanges), std::end(kDoubleByteRanges), unit,
-                                         [](const auto& r, char16_t u) { return r.second < u; });
-    return range != std::end(kDoubleByteRanges) && range->first <= unit;
+    return (kDoubleByteBits[unit / 64] >> (unit % 64)) & 1u;
 }
 
 int GetTextLength(std::u16string_view text) {

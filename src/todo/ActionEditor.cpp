@@ -7,6 +7,7 @@
 #include "app/PictureBox.h"
 #include "app/Twips.h"
 #include "app/UiLook.h"
+#include "app/WrappingLabel.h"
 #include "todo/Sound.h"
 #include "windows/FrmMessage.h"
 
@@ -31,21 +32,6 @@ constexpr int kPreviewCloseSize = 270;
 constexpr int kPreviewConfirmWidth = 645;
 constexpr int kPreviewConfirmHeight = 285;
 constexpr double kPreviewPoints = 10.5;
-
-// A path has no blanks to break at; it wraps anywhere so the whole of it stays readable.
-class PathLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        painter.drawText(QRectF(contentsRect()), text(), option);
-    }
-};
 
 QString toQString(std::u16string_view text) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
@@ -199,8 +185,9 @@ void ActionEditor::buildPreview(PictureBox* subPanel) {
 void ActionEditor::buildPathPanel(PictureBox* subPanel, const QString& labelName, const QString& pathName,
                                   QLabel*& path) {
     place(makeCaption(labelName, QStringLiteral("文件路径："), subPanel), 120, 120);
-    path = setUpCaption(new PathLabel(subPanel), pathName, QString(), 12.0);
+    path = setUpCaption(new WrappingLabel(subPanel), pathName, QString(), 12.0);
     path->setGeometry(twipsRect(120, 480, 5400, 735));
+    path->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void ActionEditor::buildChoices(PictureBox* subPanel) {

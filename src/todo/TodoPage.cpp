@@ -37,6 +37,18 @@ QFrame* separator(const char* name, QWidget* parent) {
     return line;
 }
 
+// The page's buttons: white, the accent colour under the pointer; the other looks are the control's own.
+SButton* flatButton(const QString& name, const QString& caption, ColorValue textColor, QWidget* parent) {
+    auto* button = new SButton(parent);
+    button->setObjectName(name);
+    button->setCaption(caption);
+    button->setBackColorNormal(colors::kWhite);
+    button->setBackColorHover(colors::kAccent);
+    button->setForeColorNormal(textColor);
+    button->setFont(uiFont(12));
+    return button;
+}
+
 } // namespace
 
 TodoPage::TodoPage(PlatformServices& platform, QWidget* parent)
@@ -60,14 +72,8 @@ void TodoPage::build() {
     m_line3 = separator("Line3", this);
     m_line3->setGeometry(m_text2->x(), m_text2->geometry().bottom() + 1, m_text2->width(), 1);
 
-    m_sButton2 = new SButton(this);
-    m_sButton2->setObjectName(QStringLiteral("SButton2"));
+    m_sButton2 = flatButton(QStringLiteral("SButton2"), QStringLiteral("常用"), colors::kAccent, this);
     m_sButton2->setGeometry(twipsRect(5040, 240, 735, 375));
-    m_sButton2->setCaption(QStringLiteral("常用"));
-    m_sButton2->setBackColorNormal(colors::kWhite);
-    m_sButton2->setBackColorHover(colors::kAccent);
-    m_sButton2->setForeColorNormal(colors::kAccent);
-    m_sButton2->setFont(uiFont(12));
     connect(m_sButton2, &SButton::Click, this, &TodoPage::SButton2_Click);
 
     m_picture11 = new PictureBox(this);
@@ -131,25 +137,14 @@ void TodoPage::buildSamplePanel() {
     setColors(m_picture14, colors::kSystemWindow, colors::kSystemWindowText);
     m_picture14->hide();
 
-    m_sButton3 = new SButton(m_picture14);
-    m_sButton3->setObjectName(QStringLiteral("SButton3"));
+    m_sButton3 = flatButton(QStringLiteral("SButton3"), QStringLiteral("返回"), colors::kBlack, m_picture14);
     m_sButton3->setGeometry(twipsRect(5040, 240, 735, 375));
-    m_sButton3->setCaption(QStringLiteral("返回"));
-    m_sButton3->setBackColorNormal(colors::kWhite);
-    m_sButton3->setBackColorHover(colors::kAccent);
-    m_sButton3->setForeColorNormal(colors::kBlack);
-    m_sButton3->setFont(uiFont(12));
     connect(m_sButton3, &SButton::Click, this, &TodoPage::SButton3_Click);
 
     for (int i = 0; i < kSampleCount; ++i) {
-        auto* button = new SButton(m_picture14);
-        button->setObjectName(QStringLiteral("SButton4_%1").arg(i));
+        auto* button = flatButton(QStringLiteral("SButton4_%1").arg(i), toQString(sampleReminder(i, {}).caption),
+                                  colors::kBlack, m_picture14);
         button->setGeometry(twipsRect(120, 840 + i * 600, 4800, 450));
-        button->setCaption(toQString(sampleReminder(i, {}).caption));
-        button->setBackColorNormal(colors::kWhite);
-        button->setBackColorHover(colors::kAccent);
-        button->setForeColorNormal(colors::kBlack);
-        button->setFont(uiFont(12));
         connect(button, &SButton::Click, this, [this, i] { SButton4_Click(i); });
         m_sButton4[static_cast<std::size_t>(i)] = button;
     }

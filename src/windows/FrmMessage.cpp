@@ -2,9 +2,11 @@
 
 #include "app/ColorValue.h"
 #include "app/PlatformServices.h"
+#include "app/TitleBandImages.h"
 #include "app/Twips.h"
 #include "app/UiLook.h"
 #include "app/WindowDrag.h"
+#include "app/WrappingLabel.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -27,34 +29,6 @@ constexpr int kConfirmWidth = 645;
 constexpr int kConfirmHeight = 285;
 constexpr int kTitleLeft = 60;
 constexpr int kTitleTop = 30;
-constexpr int kCloseImagePixels = 18;
-
-// A label that also breaks a word wider than its line, so a long unbroken message (a path, a link) is
-// cut only at the bottom and never at the right edge.
-class WrappingLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(palette().color(QPalette::WindowText));
-        QTextOption option(alignment());
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        painter.drawText(QRectF(contentsRect()), text(), option);
-    }
-};
-
-QPixmap drawCloseImage(ColorValue background) {
-    QPixmap image(kCloseImagePixels, kCloseImagePixels);
-    image.fill(toQColor(background));
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(toQColor(colors::kWhite), 1.5));
-    painter.drawLine(QPointF(5.5, 5.5), QPointF(12.5, 12.5));
-    painter.drawLine(QPointF(12.5, 5.5), QPointF(5.5, 12.5));
-    return image;
-}
 
 QLabel* makeLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -102,7 +76,7 @@ FrmMessage::Layout FrmMessage::layOut(int width, int height, int closeSize, int 
 FrmMessage::FrmMessage(PlatformServices& platform)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     , m_platform(platform)
-    , m_menuBar{drawCloseImage(colors::kAccent), drawCloseImage(colors::kCloseRed)} {
+    , m_menuBar{titleBandImage(1), titleBandImage(2)} {
     setObjectName(QStringLiteral("FrmMessage"));
     setAttribute(Qt::WA_DeleteOnClose);
     // A reminder closing must never end the program, whatever other windows are shown.
@@ -139,7 +113,6 @@ FrmMessage::FrmMessage(PlatformServices& platform)
     // Without mouse tracking, moves over the message are dropped rather than passed on to the panel.
     m_lblMessage = new WrappingLabel(m_picInterface);
     m_lblMessage->setObjectName(QStringLiteral("LblMessage"));
-    m_lblMessage->setTextFormat(Qt::PlainText);
     m_lblMessage->setText(QStringLiteral("消息内容"));
     m_lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(m_lblMessage, colors::kSystemWindowText);
