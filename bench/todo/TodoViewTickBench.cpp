@@ -1,0 +1,44 @@
+#include "todo/ReminderClock.h"
+#include "todo/TodoList.h"
+#include "todo/TodoListModel.h"
+
+#include <QApplication>
+#include <QListView>
+#include <benchmark/benchmark.h>
+
+namespace pennoc {
+namespace {
+
+// One tick as the user sees it: the clock, the model's change reports, and the visible list repainting the
+// rows that changed.
+void BM_TickWithVisibleList(benchmark::State& state) {
+    TodoList list;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        list.append(u"(-99:59:59)体温测量时间到了！", u"0体温测量时间到了");
+    }
+    TodoListModel model(list);
+    QListView view;
+    view.setUniformItemSizes(true);
+    view.setModel(&model);
+    view.resize(400, 240);
+    view.show();
+    QApplication::processEvents();
+    ReminderClock clock(list, [](const std::u16string&) {});
+    for (auto _ : state) {
+        clock.tick(u"12:00");
+        view.repaint();
+    }
+}
+BENCHMARK(BM_TickWithVisibleList)->Arg(10'000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace pennoc
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
