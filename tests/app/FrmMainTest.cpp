@@ -3,10 +3,12 @@
 #include "app/NotesPage.h"
 #include "app/PictureBox.h"
 #include "app/TitleBandImages.h"
+#include "controls/SSwitch.h"
 #include "support/FailingFileSystem.h"
 #include "support/FileHelpers.h"
 #include "support/RecordingPlatform.h"
 #include "support/TemporaryFolder.h"
+#include "todo/ActionEditor.h"
 #include "todo/TodoPage.h"
 
 #include <QListWidget>
@@ -151,6 +153,31 @@ TEST_F(FrmMainTest, TheFlagFileDecidesTheRegistrationAtStart) {
         EXPECT_EQ(window->autoRunEnabled(), flag == "1\r\n");
         EXPECT_EQ(m_platform.calls, call ? std::vector<std::string>{call} : std::vector<std::string>{});
     }
+}
+
+TEST_F(FrmMainTest, TheSwitchRegistersAtOnceButTheFlagFileWaitsForTheNextSave) {
+    auto window = start();
+    SSwitch* autoRun = window->findChild<SSwitch*>("SSwitch1");
+    EXPECT_FALSE(autoRun->Value());
+    m_platform.calls.clear();
+    QTest::mouseClick(autoRun, Qt::LeftButton);
+    EXPECT_TRUE(window->autoRunEnabled());
+    EXPECT_EQ(m_platform.calls, std::vector<std::string>{"registerAutoRun"});
+    EXPECT_EQ(test::readBytes(m_folder.path() / "AutoRun.sd"), "0\r\n");
+    window->PicMenu_Click(0);
+    EXPECT_EQ(test::readBytes(m_folder.path() / "AutoRun.sd"), "1\r\n");
+
+    test::writeBytes(m_folder.path() / "AutoRun.sd", "1\r\n");
+    auto next = start();
+    EXPECT_TRUE(next->findChild<SSwitch*>("SSwitch1")->Value());
+}
+
+TEST_F(FrmMainTest, TheSoundDialogOpensInTheSoundsFolderWhenThereIsOne) {
+    fs::create_directory(m_folder.path() / "Sounds");
+    auto window = start();
+    window->todoPage()->actionEditor().Label18_Click(0);
+    ASSERT_EQ(m_platform.dialogRequests.size(), 1u);
+    EXPECT_EQ(m_platform.dialogRequests[0].initialFolder, m_folder.path() / "Sounds");
 }
 
 } // namespace
