@@ -27,14 +27,14 @@ QString findWindow(const QString& namePattern) {
 void clickAt(const QString& window, int x, int y) {
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x), QString::number(y),
              QStringLiteral("click"), QStringLiteral("1")});
-    QThread::msleep(150);
+    QThread::msleep(400);
 }
 
 void type(const QString& window, const QString& text) {
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
-    QThread::msleep(150);
+    QThread::msleep(400);
 }
 
 TEST(ReminderEndToEnd, AOneMinuteCountdownEnteredInTheWindowPopsUpAfterSixtyOneTicks) {
@@ -46,7 +46,8 @@ TEST(ReminderEndToEnd, AOneMinuteCountdownEnteredInTheWindowPopsUpAfterSixtyOneT
     ASSERT_TRUE(program.waitForStarted(5000));
     QString window;
     ASSERT_TRUE(test::waitFor([&] { return !(window = findWindow(QStringLiteral("^Pennoc便笺$"))).isEmpty(); }, 10000));
-    QThread::msleep(300);
+    // Clicks only count once the window has been painted and takes input.
+    QThread::msleep(1000);
 
     clickAt(window, 93, 38);   // tab " 待办 "
     clickAt(window, 161, 141); // "更改" of the time line
