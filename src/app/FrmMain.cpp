@@ -7,6 +7,7 @@
 #include "app/NotesPage.h"
 #include "app/PictureBox.h"
 #include "app/PlatformServices.h"
+#include "app/QtText.h"
 #include "app/TitleBandImages.h"
 #include "app/Twips.h"
 #include "app/UiLook.h"
@@ -37,10 +38,6 @@ constexpr std::chrono::milliseconds kClockInterval{1000};
 
 // A save that failed before a power action: the machine must not go down with the notes unsaved.
 struct PowerActionCancelled {};
-
-QString toQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 

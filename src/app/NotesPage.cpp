@@ -4,6 +4,7 @@
 #include "app/ColorValue.h"
 #include "app/DrawerTab.h"
 #include "app/LabelLook.h"
+#include "app/QtText.h"
 #include "app/StoredText.h"
 #include "app/UiLook.h"
 
@@ -21,10 +22,6 @@ constexpr int kDrawerClosedLeft = -3240;
 // " 添加 ", " 删除 ", " 清空 ": the text colours at rest and the backgrounds under the pointer.
 constexpr ColorValue kCommandColors[] = {colors::kAccent, colors::kDangerRed, colors::kBlack};
 constexpr ColorValue kCommandLitColors[] = {colors::kAccent, colors::kDangerRed, colors::kAccent};
-
-QString toQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
 
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "app/ColorValue.h"
 #include "app/LabelLook.h"
 #include "app/PictureBox.h"
+#include "app/QtText.h"
 #include "app/Twips.h"
 #include "app/UiLook.h"
 #include "app/WrappingLabel.h"
@@ -32,10 +33,6 @@ constexpr int kPreviewCloseSize = 270;
 constexpr int kPreviewConfirmWidth = 645;
 constexpr int kPreviewConfirmHeight = 285;
 constexpr double kPreviewPoints = 10.5;
-
-QString toQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect boxRect(const FrmMessage::TwipsBox& box) {
     return twipsRect(box.left, box.top, box.width, box.height);

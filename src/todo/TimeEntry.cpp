@@ -3,6 +3,7 @@
 #include "app/ClickableLabel.h"
 #include "app/LabelLook.h"
 #include "app/PictureBox.h"
+#include "app/QtText.h"
 #include "app/Twips.h"
 #include "app/UiLook.h"
 #include "controls/SButton.h"
@@ -33,10 +34,6 @@ constexpr std::array<Preset, 6> kPresets{{
     {u"三个小时后", u"03", u"00"},
     {u"六个小时后", u"06", u"00"},
 }};
-
-QString toQString(std::u16string_view text) {
-    return QStringView(text.data(), static_cast<qsizetype>(text.size())).toString();
-}
 
 std::u16string textOf(const QLineEdit* field) {
     return field->text().toStdU16String();

@@ -4,6 +4,7 @@
 #include "app/ColorValue.h"
 #include "app/LabelLook.h"
 #include "app/PlatformServices.h"
+#include "app/QtText.h"
 #include "app/UiLook.h"
 #include "controls/SButton.h"
 #include "controls/SSwitch.h"
@@ -25,10 +26,6 @@ constexpr ColorValue kCommandColors[] = {colors::kSystemWindowText, colors::kDan
                                          colors::kAccent};
 constexpr ColorValue kCommandLitColors[] = {colors::kAccent, colors::kDangerRed, colors::kAccent, colors::kAccent,
                                             colors::kAccent};
-
-QString toQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFrame* separator(const char* name, QWidget* parent) {
     auto* line = new QFrame(parent);

@@ -1,5 +1,6 @@
 #include "app/platform/DesktopPlatform.h"
 
+#include "app/QtText.h"
 #include "app/platform/SystemShell.h"
 
 #include <QApplication>
@@ -18,14 +19,6 @@
 namespace pennoc {
 
 namespace {
-
-QString toQString(const std::u16string& text) {
-    return QString::fromStdU16String(text);
-}
-
-QString toQString(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
 
 class QtPeriodicTimer : public PeriodicTimer {
 public:
@@ -66,7 +59,7 @@ bool DesktopPlatform::previousInstanceRunning() {
     // One lock per program folder, outside it: copies in different folders are different programs, and a
     // second copy must not touch the first one's files. QLockFile recovers a lock whose owner has died.
     const QByteArray folderHash =
-        QCryptographicHash::hash(toQString(programFolder()).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+        QCryptographicHash::hash(pathToQString(programFolder()).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     auto lock = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/pennoc-") +
                                             QString::fromLatin1(folderHash) + QStringLiteral(".lock"));
     lock->setStaleLockTime(0);
@@ -99,7 +92,7 @@ void DesktopPlatform::playSound(const std::filesystem::path& file) {
         m_sound = std::make_unique<QSoundEffect>();
     }
     m_sound->stop();
-    m_sound->setSource(QUrl::fromLocalFile(toQString(file)));
+    m_sound->setSource(QUrl::fromLocalFile(pathToQString(file)));
     m_sound->play();
 }
 
@@ -142,7 +135,7 @@ std::optional<std::filesystem::path> DesktopPlatform::chooseFileToOpen(const Ope
     const QString filter = toQString(request.filterDescription) + QStringLiteral(" (") +
                            toQString(request.filterPattern) + QLatin1Char(')');
     const QString chosen =
-        QFileDialog::getOpenFileName(nullptr, toQString(request.title), toQString(request.initialFolder), filter);
+        QFileDialog::getOpenFileName(nullptr, toQString(request.title), pathToQString(request.initialFolder), filter);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
