@@ -20,28 +20,30 @@ std::vector<std::u16string> manyNotes() {
     return texts;
 }
 
-void BM_SaveData10000Notes(benchmark::State& state) {
+// A prepared storage in a folder of its own.
+struct StorageInFolder {
+    StorageInFolder() { storage.prepare(); }
+
     test::TemporaryFolder folder;
     LocalFileSystem files;
     Gb18030Codec codec;
-    NoteStorage storage(files, codec, folder.path());
-    storage.prepare();
+    NoteStorage storage{files, codec, folder.path()};
+};
+
+void BM_SaveData10000Notes(benchmark::State& state) {
+    StorageInFolder stored;
     const auto texts = manyNotes();
     for (auto _ : state) {
-        storage.save(texts, false);
+        stored.storage.save(texts, false);
     }
 }
 BENCHMARK(BM_SaveData10000Notes)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_LoadData10000Notes(benchmark::State& state) {
-    test::TemporaryFolder folder;
-    LocalFileSystem files;
-    Gb18030Codec codec;
-    NoteStorage storage(files, codec, folder.path());
-    storage.prepare();
-    storage.save(manyNotes(), false);
+    StorageInFolder stored;
+    stored.storage.save(manyNotes(), false);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(storage.load());
+        benchmark::DoNotOptimize(stored.storage.load());
     }
 }
 BENCHMARK(BM_LoadData10000Notes)->Unit(benchmark::kMillisecond);

@@ -29,9 +29,6 @@ constexpr int kTabCount = 4;
 // The pop-up preview is the real window shrunk, laid out by the window's own rules.
 constexpr int kPreviewWidth = 3600;
 constexpr int kPreviewHeight = 2280;
-constexpr int kPreviewCloseSize = 270;
-constexpr int kPreviewConfirmWidth = 645;
-constexpr int kPreviewConfirmHeight = 285;
 constexpr double kPreviewPoints = 10.5;
 
 QRect boxRect(const FrmMessage::TwipsBox& box) {
@@ -150,8 +147,8 @@ void ActionEditor::buildPanel(QWidget* page) {
 void ActionEditor::buildPreview(PictureBox* subPanel) {
     place(makeCaption(QStringLiteral("Label14"), QStringLiteral("提示预览："), subPanel), 120, 120);
 
-    const FrmMessage::Layout look = FrmMessage::layOut(kPreviewWidth, kPreviewHeight, kPreviewCloseSize,
-                                                       kPreviewConfirmWidth, kPreviewConfirmHeight);
+    const FrmMessage::Layout look = FrmMessage::layOut(kPreviewWidth, kPreviewHeight, FrmMessage::kCloseBoxSize,
+                                                       FrmMessage::kConfirmWidth, FrmMessage::kConfirmHeight);
     auto* window = new QWidget(subPanel);
     window->setObjectName(QStringLiteral("PreviewWindow"));
     window->setGeometry(twipsRect(120, 600, kPreviewWidth, kPreviewHeight));

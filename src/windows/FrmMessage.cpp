@@ -24,9 +24,6 @@ namespace {
 
 constexpr int kWindowWidth = 4125;
 constexpr int kWindowHeight = 2670;
-constexpr int kCloseBoxSize = 270;
-constexpr int kConfirmWidth = 645;
-constexpr int kConfirmHeight = 285;
 constexpr int kTitleLeft = 60;
 constexpr int kTitleTop = 30;
 

@@ -40,6 +40,11 @@ public:
         TwipsBox lblConfirm;
     };
 
+    // Design sizes in twips of the close box and the OK label, shared with the action panel's preview.
+    static constexpr int kCloseBoxSize = 270;
+    static constexpr int kConfirmWidth = 645;
+    static constexpr int kConfirmHeight = 285;
+
     // The load step's placement for a window of the given inner size, a square close box of `closeSize` and
     // an OK label of the given size, all in twips. Computed in single precision, rounded to whole twips.
     static Layout layOut(int width, int height, int closeSize, int confirmWidth, int confirmHeight);
