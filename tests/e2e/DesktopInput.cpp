@@ -30,6 +30,12 @@ void clickAt(const QString& window, QPoint point) {
     QThread::msleep(kSettleMilliseconds);
 }
 
+void typeText(const QString& window, const QString& text) {
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
+    QThread::msleep(kSettleMilliseconds);
+}
+
 void pressKey(const QString& window, const QString& key) {
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     xdotool({QStringLiteral("key"), key});

@@ -15,6 +15,8 @@ QString findWindow(const QString& namePattern);
 // Moves the pointer to a point of the window, in pixels from its top-left corner, and clicks there; the
 // pointer stays where it clicked.
 void clickAt(const QString& window, QPoint point);
+// Gives the window the keyboard, as a window manager does on a click, and types the text.
+void typeText(const QString& window, const QString& text);
 // Gives the window the keyboard, as a window manager does on a click, and presses a key ("Delete").
 void pressKey(const QString& window, const QString& key);
 
