@@ -80,6 +80,21 @@ TEST_F(FrmMainTest, TitleButtonsLightUpUntilThePointerCrossesTheBand) {
     EXPECT_EQ(window->titleButton(2)->picture().toImage(), titleBandImage(5).toImage());
 }
 
+TEST_F(FrmMainTest, TitleButtonsStillLightUpAfterTheWindowWasDraggedByHand) {
+    auto window = start();
+    ASSERT_TRUE(test::showActive(*window));
+    const QPoint topLeft = window->pos();
+    // The offscreen platform offers no system move, so the window follows the pointer by hand.
+    const QPoint onBand(200, 10);
+    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, onBand);
+    QTest::mouseMove(window->windowHandle(), onBand + QPoint(30, 20));
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, onBand);
+    EXPECT_EQ(window->pos(), topLeft + QPoint(30, 20));
+
+    test::moveTo(*window, test::centreOf(*window, *window->titleButton(0)));
+    EXPECT_EQ(window->titleButton(0)->picture().toImage(), titleBandImage(2).toImage());
+}
+
 TEST_F(FrmMainTest, ExitStoresTheEditorsNoteBeforeWritingTheFiles) {
     fs::create_directory(notes());
     test::writeBytes(notes() / "0.txt", "one\r\n");
