@@ -23,6 +23,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -38,6 +39,14 @@ constexpr std::chrono::milliseconds kClockInterval{1000};
 
 // A save that failed before a power action: the machine must not go down with the notes unsaved.
 struct PowerActionCancelled {};
+
+const QString kSaveFailed = QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。");
+constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
+
+QString storageErrorText(const QString& what, const StorageError& error) {
+    return what + QStringLiteral("\n") + QString::fromStdU16String(error.path().u16string()) + QStringLiteral("\n") +
+           QString::fromLocal8Bit(error.reason().c_str());
+}
 
 } // namespace
 
@@ -169,20 +178,41 @@ void FrmMain::LoadData() {
 }
 
 bool FrmMain::SaveData() {
+    const std::optional<StorageError> error = trySave();
+    if (error) {
+        reportStorageError(kSaveFailed, *error);
+    }
+    return !error;
+}
+
+std::optional<StorageError> FrmMain::trySave() {
     try {
         m_storage.save(m_notesPage->book().textsToSave(), m_autoRunEnabled);
-        return true;
+        return std::nullopt;
     } catch (const StorageError& error) {
-        reportStorageError(QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。"), error);
-        return false;
+        return error;
+    }
+}
+
+void FrmMain::rescueNotes(const StorageError& saveError) {
+    m_platform.reportToConsole(storageErrorText(kSaveFailed, saveError).toStdU16String());
+    try {
+        const std::filesystem::path folder = m_platform.createRescueFolder();
+        // The same layout as next to the program, so the folder's contents can simply be copied back.
+        NoteStorage(m_platform.files(), m_platform.textCodec(), folder)
+            .save(m_notesPage->book().textsToSave(), m_autoRunEnabled);
+        m_platform.reportToConsole(u"便笺已另存到：" + folder.u16string());
+    } catch (const StorageError& error) {
+        m_platform.reportToConsole(
+            storageErrorText(QStringLiteral("便笺也无法另存到备用文件夹，上次保存之后的更改已丢失。"), error)
+                .toStdU16String());
     }
 }
 
 void FrmMain::reportStorageError(const QString& what, const StorageError& error) {
-    const QString text = what + QStringLiteral("\n") + QString::fromStdU16String(error.path().u16string()) +
-                         QStringLiteral("\n") + QString::fromLocal8Bit(error.reason().c_str());
-    m_platform.reportToConsole(text.toStdU16String());
-    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), text.toStdU16String());
+    const std::u16string text = storageErrorText(what, error).toStdU16String();
+    m_platform.reportToConsole(text);
+    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), text);
 }
 
 void FrmMain::Label1_Click(int index) {
@@ -244,37 +274,61 @@ void FrmMain::exitProgram() {
     if (m_ending) {
         return;
     }
-    removeWindowHook();
     m_notesPage->writeBackEditor();
-    if (!SaveData() &&
-        !m_platform.askToConfirm(std::u16string(texts::kProgramTitle),
-                                 u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。")) {
-        return;
+    if (const std::optional<StorageError> error = trySave()) {
+        reportStorageError(kSaveFailed, *error);
+        // A termination request may have come while the boxes were open; it has ended the program then.
+        const bool quit =
+            !m_ending && m_platform.askToConfirm(std::u16string(texts::kProgramTitle), std::u16string(kQuitAnyway));
+        if (m_ending) {
+            return;
+        }
+        if (!quit) {
+            showTitleImagesUnderPointer();
+            return;
+        }
     }
-    endProgram();
+    endProgram(0);
 }
 
 void FrmMain::exitWithoutAsking() {
     if (m_ending) {
         return;
     }
-    removeWindowHook();
     m_notesPage->writeBackEditor();
-    SaveData();
-    endProgram();
+    if (const std::optional<StorageError> error = trySave()) {
+        rescueNotes(*error);
+        endProgram(1);
+        return;
+    }
+    endProgram(0);
 }
 
-void FrmMain::removeWindowHook() {
+bool FrmMain::commitSessionData(const std::function<bool()>& mayAsk) {
+    if (m_ending) {
+        return true;
+    }
+    m_notesPage->writeBackEditor();
+    const std::optional<StorageError> error = trySave();
+    if (!error) {
+        return true;
+    }
+    if (!mayAsk()) {
+        rescueNotes(*error);
+        return true;
+    }
+    reportStorageError(kSaveFailed, *error);
+    return m_platform.askToConfirm(std::u16string(texts::kProgramTitle), std::u16string(kQuitAnyway));
+}
+
+void FrmMain::endProgram(int status) {
+    m_ending = true;
     if (m_wheelHook) {
         m_wheelHook->remove();
     }
-}
-
-void FrmMain::endProgram() {
-    m_ending = true;
     m_timer3->stop();
     QApplication::closeAllWindows();
-    QApplication::exit(0);
+    QApplication::exit(status);
 }
 
 void FrmMain::mousePressEvent(QMouseEvent* event) {
@@ -291,14 +345,28 @@ void FrmMain::showRestingTitleImages() {
     }
 }
 
-void FrmMain::closeEvent(QCloseEvent* event) {
-    if (m_ending) {
-        event->accept();
-        return;
+void FrmMain::showTitleImagesUnderPointer() {
+    // The pointer may have left the band while a message box held the input.
+    showRestingTitleImages();
+    const QWidget* under = QApplication::widgetAt(QCursor::pos());
+    for (int i = 0; i < 3; ++i) {
+        if (under == m_picMenu[static_cast<std::size_t>(i)]) {
+            m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 2));
+        }
     }
-    // The window manager's close runs the same exit as the close box.
-    event->ignore();
-    exitProgram();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    // The window manager's close is the user's and runs the same exit as the close box. A close from within
+    // (the application told to quit, as at the end of a session) has no person to ask.
+    if (!m_ending) {
+        if (event->spontaneous()) {
+            exitProgram();
+        } else {
+            exitWithoutAsking();
+        }
+    }
+    event->setAccepted(m_ending);
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {

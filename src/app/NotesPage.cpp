@@ -75,7 +75,9 @@ void NotesPage::build() {
     m_list1->setFont(uiFont(12));
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->installEventFilter(this);
-    connect(m_list1, &QListWidget::currentRowChanged, this, &NotesPage::onSelectionChanged);
+    // The selection is the highlighted row. The current row is not: the list makes its first row current,
+    // without highlighting it, as soon as it takes the focus.
+    connect(m_list1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &NotesPage::onSelectionChanged);
     connect(m_list1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
 
     m_line2 = new QFrame(m_picture2);
@@ -234,11 +236,16 @@ void NotesPage::showDrawerAndEditor() {
     m_text1->setEnabled(m_book.editorEnabled());
 }
 
-void NotesPage::onSelectionChanged(int row) {
+std::optional<int> NotesPage::highlightedRow() const {
+    const QModelIndexList rows = m_list1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? std::nullopt : std::optional<int>(rows.first().row());
+}
+
+void NotesPage::onSelectionChanged() {
     if (m_syncingList) {
         return;
     }
-    m_book.select(row >= 0 ? std::optional<int>(row) : std::nullopt);
+    m_book.select(highlightedRow());
     if (m_guardActive) {
         Timer1_Timer();
     }

@@ -19,8 +19,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     pennoc::onTerminationRequest(&window, [&window] { window.exitWithoutAsking(); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.exitWithoutAsking(); });
+    // The session asks for the data first and ends the program later, unless the logout is cancelled.
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &window,
+        [&window](QSessionManager& manager) {
+            const bool sessionMayEnd = window.commitSessionData([&manager] { return manager.allowsInteraction(); });
+            manager.release();
+            if (!sessionMayEnd) {
+                manager.cancel();
+            }
+        },
+        Qt::DirectConnection);
     window.show();
     return app.exec();
 }

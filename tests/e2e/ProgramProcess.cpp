@@ -17,6 +17,8 @@ std::filesystem::path installProgram(const std::filesystem::path& folder) {
 QProcessEnvironment programEnvironment(const std::filesystem::path& folder) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((folder / "config").string()));
+    // The program runs on the test's X display, whatever platform the caller chose for its own widget tests.
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     return environment;
 }
 

@@ -10,7 +10,8 @@ namespace pennoc::test {
 // The real executable copied into a folder of its own (once), so its data lands there.
 std::filesystem::path installProgram(const std::filesystem::path& folder);
 
-// Environment for a started copy: the autostart entry goes into the test's folder, not the user's.
+// Environment for a started copy: the autostart entry goes into the test's folder, not the user's, and the
+// program shows its windows on the test's X display.
 QProcessEnvironment programEnvironment(const std::filesystem::path& folder);
 
 // Waits up to `milliseconds` for the condition, letting events run.

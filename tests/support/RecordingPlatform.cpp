@@ -130,6 +130,13 @@ std::optional<std::filesystem::path> RecordingPlatform::chooseFileToOpen(const O
     return answer;
 }
 
+std::filesystem::path RecordingPlatform::createRescueFolder() {
+    const std::filesystem::path folder = m_programFolder / ("Rescue" + std::to_string(++m_rescueFolders));
+    std::filesystem::create_directory(folder);
+    record("rescueFolder " + folder.string());
+    return folder;
+}
+
 void RecordingPlatform::reportToConsole(const std::u16string& text) {
     record("console " + utf8(text));
 }

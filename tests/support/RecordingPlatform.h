@@ -16,7 +16,7 @@ class FakeTimer;
 // A platform for tests: real files in a folder of the test's choosing and the real text codec; everything
 // else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>",
 // "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console <text>",
-// "dialog <title>"), in UTF-8. Timers run only when the test ticks them.
+// "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them.
 class RecordingPlatform : public PlatformServices {
 public:
     explicit RecordingPlatform(std::filesystem::path programFolder);
@@ -40,6 +40,7 @@ public:
     void showErrorMessage(const std::u16string& title, const std::u16string& text) override;
     bool askToConfirm(const std::u16string& title, const std::u16string& text) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) override;
+    std::filesystem::path createRescueFolder() override;
     void reportToConsole(const std::u16string& text) override;
 
     // Fires every running timer with this interval, `times` times over.
@@ -67,6 +68,7 @@ private:
     LocalFileSystem m_files;
     Gb18030Codec m_codec;
     std::vector<FakeTimer*> m_timers;
+    int m_rescueFolders = 0;
 };
 
 std::string utf8(std::u16string_view text);

@@ -1,16 +1,19 @@
 #include "app/platform/DesktopPlatform.h"
 
+#include "app/FileSystem.h"
 #include "app/QtText.h"
 #include "app/platform/SystemShell.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -140,6 +143,26 @@ std::optional<std::filesystem::path> DesktopPlatform::chooseFileToOpen(const Ope
         return std::nullopt;
     }
     return std::filesystem::path(QDir::toNativeSeparators(chosen).toStdU16String());
+}
+
+std::filesystem::path DesktopPlatform::createRescueFolder() {
+    QStringList places;
+    if (const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR"); !runtime.isEmpty()) {
+        places << runtime;
+    }
+    places << QDir::tempPath();
+    const QString name = QStringLiteral("/pennoc-rescue-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-")) +
+                         QStringLiteral("XXXXXX");
+    for (const QString& place : places) {
+        // The folder is created under a name nobody has taken, so nothing is ever overwritten.
+        QTemporaryDir folder(place + name);
+        if (folder.isValid()) {
+            folder.setAutoRemove(false);
+            return std::filesystem::path(folder.path().toStdU16String());
+        }
+    }
+    throw StorageError(std::filesystem::path(places.constLast().toStdU16String()), "no folder can be created there");
 }
 
 void DesktopPlatform::reportToConsole(const std::u16string& text) {
