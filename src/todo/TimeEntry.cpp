@@ -7,6 +7,7 @@
 #include "app/Twips.h"
 #include "app/UiLook.h"
 #include "controls/SButton.h"
+#include "todo/EditorCaptions.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -69,7 +70,7 @@ void TimeEntry::buildTimeLine(QWidget* page) {
     m_label5->setObjectName(QStringLiteral("Label5"));
     m_label5->setGeometry(twipsRect(120, 1200, kLabel5DesignWidth, 210));
     m_label5->setFont(uiFont(kCaptionPointSize));
-    setTimeCaption(u"时间   -00:00");
+    setTimeCaption(initialTimeCaption());
 
     m_label6 = addLabel(QStringLiteral("更改"), QStringLiteral("Label6"), page, twipsRect(2040, 1200, 480, 210),
                         kCaptionPointSize);
