@@ -1,3 +1,4 @@
+#include "app/AppIcon.h"
 #include "app/FrmMain.h"
 #include "app/platform/DesktopPlatform.h"
 #include "app/platform/TerminationSignals.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    QApplication::setWindowIcon(pennoc::appIcon());
     pennoc::FrmMain window(platform);
     window.Form_Initialize();
     if (!window.Form_Load()) {
