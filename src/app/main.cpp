@@ -1,4 +1,5 @@
 #include "app/FrmMain.h"
+#include "app/QtTranslations.h"
 #include "app/platform/DesktopPlatform.h"
 #include "app/platform/TerminationSignals.h"
 
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    pennoc::installQtTranslations(app);
     pennoc::DesktopPlatform platform;
     if (platform.previousInstanceRunning()) {
         return 0;
