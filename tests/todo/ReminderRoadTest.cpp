@@ -3,6 +3,7 @@
 #include "app/NotesPage.h"
 #include "controls/SButton.h"
 #include "support/FileHelpers.h"
+#include "support/PointerInput.h"
 #include "support/RecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/TodoPage.h"
@@ -17,6 +18,9 @@
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
+using pennoc::test::centreOf;
+using pennoc::test::clickAt;
+using pennoc::test::movePointerTo;
 using namespace std::chrono_literals;
 
 namespace pennoc {
@@ -34,25 +38,6 @@ std::vector<FrmMessage*> openPopups() {
 
 QString shownText(FrmMessage* popup) {
     return popup->findChild<QLabel*>("LblFormTitle")->text() + "|" + popup->findChild<QLabel*>("LblMessage")->text();
-}
-
-QPoint centreOf(QWidget* widget) {
-    return widget->mapToGlobal(widget->rect().center());
-}
-
-// Moves the pointer to a point of the screen, through the window that lies there, as a person's hand does.
-void movePointerTo(QPoint global) {
-    QWidget* window = QApplication::topLevelAt(global);
-    ASSERT_NE(window, nullptr);
-    QTest::mouseMove(window->windowHandle(), window->mapFromGlobal(global));
-}
-
-// Clicks where the pointer is: the press goes to whatever the window system finds at that point, not to
-// the widget the test means.
-void clickAt(QPoint global) {
-    movePointerTo(global);
-    QWidget* window = QApplication::topLevelAt(global);
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, window->mapFromGlobal(global));
 }
 
 // Clicks "确定" of the pop-up on top with the pointer; true when that closed it.

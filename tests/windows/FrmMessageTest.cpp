@@ -125,7 +125,7 @@ TEST_F(FrmMessageTest, TitleGrowsOnOneLineAndRunsUnderTheCloseBox) {
     QWidget* closeBox = part(window, "PicClose");
     window.setTitle(u"待办");
     const int lineHeight = title->height();
-    EXPECT_EQ(title->pos(), QPoint(4, 2));
+    EXPECT_EQ(title->x(), 4);
 
     window.setTitle(u"一个很长很长很长很长很长很长很长很长很长很长的标题");
     EXPECT_EQ(title->height(), lineHeight);
