@@ -9,6 +9,21 @@ namespace pennoc {
 
 namespace {
 
+// Raised while it lives, also when left by an exception.
+class RaisedFlag {
+public:
+    explicit RaisedFlag(bool& flag)
+        : m_flag(flag) {
+        m_flag = true;
+    }
+    ~RaisedFlag() { m_flag = false; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+
+private:
+    bool& m_flag;
+};
+
 bool isRunningCountdown(std::u16string_view line) {
     return classifyTodoLine(line) == TodoLineKind::Countdown && remainingTimeOf(line) != kCountdownEnd;
 }
@@ -20,7 +35,7 @@ ReminderClock::ReminderClock(TodoList& list, ActionRunner runAction)
     , m_runAction(std::move(runAction)) {}
 
 void ReminderClock::tick(std::u16string now) {
-    if (m_state != State::Idle) {
+    if (waiting()) {
         tickWhileWaiting(now);
         return;
     }
@@ -31,12 +46,11 @@ void ReminderClock::tick(std::u16string now) {
 }
 
 void ReminderClock::actionFinished() {
-    if (m_state != State::Waiting || !m_stoppedTick) {
+    if (m_inRunner || !m_stoppedTick) {
         return;
     }
     const StoppedTick stopped = std::move(*m_stoppedTick);
     m_stoppedTick.reset();
-    m_state = State::Idle;
     // Entries may have come or gone while the action ran.
     walk(m_list.indexAfter(stopped.ranId), stopped.now, stopped.lastId);
 }
@@ -58,20 +72,16 @@ void ReminderClock::walk(int first, const std::u16string& now, TodoList::EntryId
         m_list.rewrite(i, std::move(*completed));
         // The completed line is shown before the action starts.
         batch.flush();
-        m_state = State::InRunner;
         ActionProgress progress = ActionProgress::Finished;
-        try {
+        {
+            const RaisedFlag inRunner(m_inRunner);
             progress = m_runAction(action);
-        } catch (...) {
-            m_state = State::Idle;
-            throw;
         }
         if (progress == ActionProgress::StillRunning) {
-            m_state = State::Waiting;
             m_stoppedTick = StoppedTick{now, lastId, id};
             return;
         }
-        m_state = State::Idle;
+        // Entries may have come or gone while the action ran.
         i = m_list.indexAfter(id) - 1;
     }
     std::erase_if(m_cameWhileWaiting, [this](TodoList::EntryId id) { return !m_list.indexOf(id); });

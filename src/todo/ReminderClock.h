@@ -40,8 +40,6 @@ public:
     void actionFinished();
 
 private:
-    enum class State { Idle, InRunner, Waiting };
-
     // Where a tick stopped for an action that is still running.
     struct StoppedTick {
         std::u16string now;
@@ -49,6 +47,7 @@ private:
         TodoList::EntryId ranId;  // the entry whose action runs
     };
 
+    bool waiting() const { return m_inRunner || m_stoppedTick.has_value(); }
     // Walks the entries from `first` up to the one with `lastId`; stops when an action runs on.
     void walk(int first, const std::u16string& now, TodoList::EntryId lastId);
     void tickWhileWaiting(std::u16string_view now);
@@ -59,7 +58,7 @@ private:
 
     TodoList& m_list;
     ActionRunner m_runAction;
-    State m_state = State::Idle;
+    bool m_inRunner = false;
     std::optional<StoppedTick> m_stoppedTick;
     // Time-of-day entries whose minute came while an action was running.
     std::set<TodoList::EntryId> m_cameWhileWaiting;
