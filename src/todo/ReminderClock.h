@@ -17,8 +17,8 @@ namespace pennoc {
 // then stops where it is, and actionFinished() makes it go on with the next entry and its own time of day.
 // Ticks that arrive meanwhile only count running countdowns down, never below "00:00:00", and complete
 // nothing, so no second action starts while one runs and the countdowns do not freeze. A time-of-day entry
-// whose minute comes meanwhile is completed by the resumed tick, or by the next one when the resumed tick
-// has already passed it.
+// whose minute comes meanwhile is completed by the resumed tick, or by the next one when the stopped tick
+// had already passed it.
 class ReminderClock {
 public:
     enum class ActionProgress {
