@@ -138,11 +138,7 @@ TEST_F(ReminderRoadTest, APopUpOpenedUnderTheRestingPointerClosesWithItsOkLabel)
     EXPECT_EQ(shown, QStringList{"待办|体温测量时间到了"});
     EXPECT_TRUE(closedByPointer);
     EXPECT_EQ(m_platform.count("beep"), 2);
-    EXPECT_TRUE(page().samplePanel()->isHidden());
-    // Back on the window, "常用" and then "返回" each take their first press.
-    clickAt(centreOf(page().samplesOpener()));
-    ASSERT_FALSE(page().samplePanel()->isHidden());
-    clickAt(centreOf(page().samplesCloser()));
+    // The press went to nothing in the main window either.
     EXPECT_TRUE(page().samplePanel()->isHidden());
 }
 
