@@ -27,6 +27,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 
 namespace pennoc {
 
@@ -54,14 +55,17 @@ FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_storage(platform.files(), platform.textCodec(), platform.programFolder())
-    , m_actionTarget(platform, [&platform](const std::u16string& message, const std::u16string& title) {
-        ShowReminderPopup(platform, message, title);
+    , m_actionTarget(platform, [this](const std::u16string& message, const std::u16string& title) {
+        ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
     }) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(toQString(texts::kProgramTitle));
     build();
-    m_clock = std::make_unique<ReminderClock>(m_todoPage->todoList(),
-                                              [this](const std::u16string& action) { RunTaskAction(action); });
+    m_clock = std::make_unique<ReminderClock>(m_todoPage->todoList(), [this](const std::u16string& action) {
+        // Out of the timer's handler: the save may show an error box, which must not hold the clock's timer.
+        QTimer::singleShot(0, this, [this, action] { RunTaskAction(action); });
+        return ReminderClock::ActionProgress::StillRunning;
+    });
     m_timer3 = m_platform.createTimer(kClockInterval, [this] { Timer3_Timer(); });
     m_timer3->start();
 }
@@ -238,8 +242,9 @@ void FrmMain::RunTaskAction(const std::u16string& action) {
         return;
     }
     const bool powerAction = TaskAction::read(action).type == TaskAction::Type::HiddenCommand;
+    bool popupOpen = false;
     try {
-        dispatchTaskAction(
+        popupOpen = dispatchTaskAction(
             action,
             [this, powerAction] {
                 m_notesPage->writeBackEditor();
@@ -250,6 +255,10 @@ void FrmMain::RunTaskAction(const std::u16string& action) {
             m_actionTarget);
     } catch (const PowerActionCancelled&) {
         m_platform.reportToConsole(u"便笺没有保存成功，关机或睡眠已取消。");
+    }
+    // A pop-up tells the clock itself, when it closes.
+    if (!popupOpen) {
+        m_clock->actionFinished();
     }
 }
 

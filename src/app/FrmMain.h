@@ -44,7 +44,8 @@ public:
     void Label1_Click(int index);
     // The reminder clock, once a second from start to exit whatever page is shown.
     void Timer3_Timer();
-    // Stores the editor's note and saves, then runs a due reminder's action.
+    // Stores the editor's note and saves, then runs a due reminder's action; the clock goes on once it is
+    // over (for a pop-up, once the user has closed it).
     void RunTaskAction(const std::u16string& action);
     void SSwitch1_Click();
     // The user's way out: stores the editor's note, saves, ends the program. When the save fails the user may

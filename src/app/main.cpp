@@ -1,5 +1,6 @@
 #include "app/AppIcon.h"
 #include "app/FrmMain.h"
+#include "app/QtTranslations.h"
 #include "app/platform/DesktopPlatform.h"
 #include "app/platform/TerminationSignals.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    pennoc::installQtTranslations(app);
     pennoc::DesktopPlatform platform;
     if (platform.previousInstanceRunning()) {
         return 0;

@@ -81,13 +81,13 @@ void ActionEditor::buildCaption(QWidget* page) {
     m_label11 =
         makeCaption(QStringLiteral("Label11"), toQString(pennoc::taskCaption(TaskAction::Type::Popup)), page, 10.5);
     // Beside the time line: two rows of text do not fit between it and the list's separator.
-    place(m_label11, 2760, 1200);
+    placeLabel(m_label11, twipsRect(2760, 1200, 0, 210));
     m_label11->show();
 
     m_label12 = new ClickableLabel(QStringLiteral("更改"), page);
     m_label12->setObjectName(QStringLiteral("Label12"));
-    m_label12->setGeometry(twipsRect(4920, 1200, 480, 210));
     m_label12->setFont(uiFont(10.5));
+    placeLabel(m_label12, twipsRect(4920, 1200, 480, 210));
     setColors(m_label12, colors::kWhite, colors::kBlack);
     connect(m_label12, &ClickableLabel::clicked, this, &ActionEditor::Label12_Click);
     connect(m_label12, &ClickableLabel::mouseMoved, this, &ActionEditor::Label12_MouseMove);

@@ -36,6 +36,13 @@ void typeText(const QString& window, const QString& text) {
     QThread::msleep(kSettleMilliseconds);
 }
 
+void typeInto(const QString& window, const QString& text) {
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
+    QThread::msleep(kSettleMilliseconds);
+}
+
 void pressKey(const QString& window, const QString& key) {
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     xdotool({QStringLiteral("key"), key});

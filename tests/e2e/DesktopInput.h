@@ -17,6 +17,8 @@ QString findWindow(const QString& namePattern);
 void clickAt(const QString& window, QPoint point);
 // Gives the window the keyboard, as a window manager does on a click, and types the text.
 void typeText(const QString& window, const QString& text);
+// Types into the window's focused field, replacing what it held.
+void typeInto(const QString& window, const QString& text);
 // Gives the window the keyboard, as a window manager does on a click, and presses a key ("Delete").
 void pressKey(const QString& window, const QString& key);
 

@@ -16,7 +16,8 @@ class FakeTimer;
 // A platform for tests: real files in a folder of the test's choosing and the real text codec; everything
 // else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>",
 // "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console <text>",
-// "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them.
+// "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them; a timer still
+// handling a tick misses the next ones, as Qt's do. After each tick the events the handlers posted are handled.
 class RecordingPlatform : public PlatformServices {
 public:
     explicit RecordingPlatform(std::filesystem::path programFolder);
@@ -57,12 +58,16 @@ public:
     // Answers for the next file dialogs, in order; an empty deque answers "cancelled".
     std::deque<std::optional<std::filesystem::path>> dialogAnswers;
     std::vector<OpenFileRequest> dialogRequests;
+    // Runs once, while the next modal dialog is open, as a person's time at a dialog, during which timers
+    // go on: to tick them there, say.
+    std::function<void()> whileDialogOpen;
     // Replaces the real file system (to make operations fail), when set.
     FileSystem* fileSystem = nullptr;
 
 private:
     friend class FakeTimer;
     void record(std::string call);
+    void keepDialogOpen();
 
     std::filesystem::path m_programFolder;
     LocalFileSystem m_files;

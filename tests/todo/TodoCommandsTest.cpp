@@ -144,8 +144,9 @@ TEST_F(TodoCommandsTest, ClearingCompletedKeepsTheRestInOrderAndClearAllEmptiesT
 
 TEST_F(TodoCommandsTest, SamplesAppendTheirReminderAndCloseThePanel) {
     m_page.SButton2_Click();
+    ASSERT_FALSE(m_page.samplePanel()->isHidden());
     m_page.SButton4_Click(4);
-    EXPECT_FALSE(m_page.samplePanel()->isVisible());
+    EXPECT_TRUE(m_page.samplePanel()->isHidden());
     m_page.SButton4_Click(1);
     m_page.SButton4_Click(4);
     const Entries all = entries();
