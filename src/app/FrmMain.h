@@ -70,6 +70,7 @@ private:
     void layOut();
     void showRestingTitleImages();
     void reportStorageError(const QString& what, const StorageError& error);
+    void reportLoadWarnings(const std::vector<StorageError>& warnings);
     void removeWindowHook();
     void endProgram();
 
