@@ -164,8 +164,9 @@ StoredNotes NoteStorage::load() {
     for (const fs::path& entry : m_files.listEntries(notesFolder())) {
         if (m_files.isFile(entry)) {
             files.push_back(entry);
-        } else if (m_files.isLink(entry)) {
-            stored.warnings.emplace_back(entry, "a link to something that is no file; left as it is");
+        } else if (m_files.isLink(entry) && !m_files.isFolder(entry)) {
+            stored.warnings.emplace_back(entry,
+                                         "a link to something that is neither a file nor a folder; left as it is");
         }
     }
     std::sort(files.begin(), files.end(), comesBeforeInListing);

@@ -18,7 +18,7 @@ struct StoredNotes {
     // The note texts in the folder's listing order; empty when the folder holds no note file.
     std::vector<std::u16string> texts;
     // Problems that did not stop the load (an unreadable flag file, a note file in no known encoding, a link
-    // that leads to no file).
+    // that leads to neither a file nor a folder).
     std::vector<StorageError> warnings;
 };
 
