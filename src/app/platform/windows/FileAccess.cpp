@@ -32,7 +32,7 @@ std::string readFileBytes(const std::filesystem::path& path, std::size_t limit) 
     std::string bytes;
     std::size_t done = 0;
     while (done < limit) {
-        bytes.resize(std::min(limit, done + 65536));
+        bytes.resize((std::min)(limit, done + 65536)); // windows.h defines a min macro
         DWORD got = 0;
         if (!ReadFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr)) {
             const DWORD code = GetLastError();
