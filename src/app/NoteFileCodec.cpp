@@ -9,6 +9,7 @@ namespace pennoc {
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineBreakBytes = "\r\n";
 constexpr char kEuroByte = '\x80';
 constexpr char16_t kEuro = u'\u20AC';
 
@@ -84,8 +85,9 @@ NoteFileCodec::Reading NoteFileCodec::decode(std::string_view bytes) const {
     Reading reading;
     const bool codePage = decodeCodePage(bytes, reading.content);
     if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        // The program's files end with a line break; many foreign ones do not, and their mark is then certain.
         std::string ours;
-        if (codePage && encodeCodePage(reading.content, ours) && ours == bytes) {
+        if (codePage && bytes.ends_with(kLineBreakBytes) && encodeCodePage(reading.content, ours) && ours == bytes) {
             return reading;
         }
         std::u16string utf8;

@@ -23,8 +23,9 @@ public:
         // False when the bytes are in no known encoding; the content then holds replacement characters.
         bool readable = true;
     };
-    // Whatever encode wrote reads back as what it was given. A UTF-8 byte-order mark is taken as one only
-    // when the bytes are not exactly what encode writes for their GB18030 reading.
+    // Whatever encode wrote for a content ending in a line break (as every file of the program does) reads
+    // back as that content. A UTF-8 byte-order mark is taken as one only when the bytes are not exactly what
+    // encode writes for their GB18030 reading, or do not end in a line break.
     Reading decode(std::string_view bytes) const;
 
 private:

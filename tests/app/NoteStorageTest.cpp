@@ -251,6 +251,9 @@ TEST_F(NoteStorageTest, TextsThatLookLikeAByteOrderMarkComeBackAsWritten) {
     m_storage.save({u"锘縨abc", u"锘"}, false);
     EXPECT_EQ(test::readBytes(notes() / "0.txt"), "\xEF\xBB\xBFmabc\r\n");
     EXPECT_EQ(m_storage.load().texts, (Texts{u"锘縨abc", u"锘"}));
+    // A file without the final line break that every saved file has is no saved file.
+    test::writeBytes(notes() / "2.txt", "\xEF\xBB\xBFmabc");
+    EXPECT_EQ(m_storage.load().texts[2], u"mabc");
 }
 
 TEST_F(NoteStorageTest, TheEuroSignIsCodePage936sSingleByte) {
