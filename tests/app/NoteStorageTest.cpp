@@ -379,6 +379,15 @@ TEST_F(NoteStorageTest, ALinkedNoteStaysALinkAndOnlyRegularTargetsAreRead) {
     EXPECT_EQ(fs::read_symlink(notes() / "1.txt"), outside);
     EXPECT_EQ(test::readBytes(outside), "edited\r\n");
     EXPECT_EQ(fs::status(outside).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    // Removing the note before it moves the link up; no other note's text reaches its file.
+    m_storage.save({u"edited", u"added"}, false);
+    EXPECT_EQ(fs::read_symlink(notes() / "0.txt"), outside);
+    EXPECT_EQ(test::readBytes(outside), "edited\r\n");
+    // Removing the linked note removes the link, never the file.
+    m_storage.save({u"added"}, false);
+    EXPECT_FALSE(fs::is_symlink(notes() / "0.txt"));
+    EXPECT_EQ(test::readBytes(outside), "edited\r\n");
 }
 
 TEST(NoteListing, ComparesNamesAsTextWithoutRegardToCase) {
