@@ -4,7 +4,6 @@
 #include "app/StoredText.h"
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 
 namespace fs = std::filesystem;
@@ -56,10 +55,23 @@ fs::path noteFileName(std::size_t index) {
 
 // The position of a note file as the save names it, or nothing for any other name.
 std::optional<std::size_t> noteIndex(const fs::path& fileName) {
-    const std::string name = fileName.string();
+    constexpr std::u16string_view kExtension = u".txt";
+    // More digits than any number of notes, fewer than would overflow.
+    constexpr std::size_t kMostDigits = 18;
+    const std::u16string name = fileName.u16string();
+    if (!name.ends_with(kExtension) || name.size() == kExtension.size() ||
+        name.size() > kExtension.size() + kMostDigits) {
+        return std::nullopt;
+    }
     std::size_t index = 0;
-    if (std::from_chars(name.data(), name.data() + name.size(), index).ec != std::errc() ||
-        noteFileName(index) != fileName) {
+    for (std::size_t i = 0; i + kExtension.size() < name.size(); ++i) {
+        if (name[i] < u'0' || name[i] > u'9') {
+            return std::nullopt;
+        }
+        index = index * 10 + static_cast<std::size_t>(name[i] - u'0');
+    }
+    // Leading zeros make another name.
+    if (noteFileName(index) != fileName) {
         return std::nullopt;
     }
     return index;

@@ -302,6 +302,12 @@ TEST_F(NoteStorageTest, EntriesThatAreNoNotesAreMovedIntoTheNewSetUntouched) {
     EXPECT_EQ(fs::read_symlink(notes() / "to archive"), "archive");
     EXPECT_EQ(fs::read_symlink(notes() / "dangling"), "nowhere");
     EXPECT_EQ(m_storage.load().texts, (Texts{u"new note", u"another"}));
+
+    // A folder where a note file is to go stops the save before anything changes.
+    fs::create_directory(notes() / "2.txt");
+    EXPECT_THROW(m_storage.save({u"a", u"b", u"c"}, false), StorageError);
+    EXPECT_TRUE(fs::is_directory(notes() / "2.txt"));
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"new note", u"another"}));
 }
 
 TEST_F(NoteStorageTest, FoldersThatTheUserNamedLikeTheSavesOwnAreLeftAlone) {
