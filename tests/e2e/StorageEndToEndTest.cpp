@@ -3,7 +3,6 @@
 #include "support/TemporaryFolder.h"
 
 #include <QProcess>
-#include <QThread>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <map>
@@ -54,9 +53,8 @@ protected:
         program.setProcessEnvironment(test::programEnvironment(m_folder.path()));
         program.start();
         ASSERT_TRUE(program.waitForStarted(5000));
+        // The program listens for the signal before it shows its window.
         ASSERT_TRUE(test::waitFor([] { return windowShown(); }, 10000));
-        // The window shows before the program listens for the signal.
-        QThread::msleep(500);
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.exitCode(), 0);
