@@ -254,7 +254,7 @@ void NoteStorage::writeNote(const SaveFolders& folders, std::size_t index, const
     m_files.createLink(*earlier->linkText, file);
 }
 
-void NoteStorage::save(const std::vector<std::u16string>& texts, bool autoRun) {
+std::vector<std::string> NoteStorage::encodeNotes(const std::vector<std::u16string>& texts) const {
     std::vector<std::string> contents;
     contents.reserve(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -265,19 +265,28 @@ void NoteStorage::save(const std::vector<std::u16string>& texts, bool autoRun) {
         }
         contents.push_back(std::move(*bytes));
     }
+    return contents;
+}
 
+void NoteStorage::checkNoteNamesAreFree(const fs::path& folder, std::size_t count) const {
+    // The user's entries move into the new set under their names.
+    for (const fs::path& entry : m_files.listEntries(folder)) {
+        const std::optional<std::size_t> index = noteIndex(entry.filename());
+        if (index && *index < count && !m_files.isFile(entry)) {
+            throw StorageError(entry, "stands where a note is to be saved; give it another name");
+        }
+    }
+}
+
+void NoteStorage::save(const std::vector<std::u16string>& texts, bool autoRun) {
+    const std::vector<std::string> contents = encodeNotes(texts);
     writeFlag(autoRun);
     finishInterruptedSave();
     if (!m_files.isFolder(notesFolder())) {
         m_files.createFolder(notesFolder(), kPrivateFolder);
     }
     const SaveFolders folders = saveFolders();
-    for (const fs::path& entry : m_files.listEntries(folders.current)) {
-        const std::optional<std::size_t> index = noteIndex(entry.filename());
-        if (index && *index < texts.size() && !m_files.isFile(entry)) {
-            throw StorageError(entry, "stands where a note is to be saved; give it another name");
-        }
-    }
+    checkNoteNamesAreFree(folders.current, texts.size());
 
     std::vector<std::size_t> keys;
     keys.reserve(texts.size());

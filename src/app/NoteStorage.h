@@ -79,6 +79,9 @@ private:
     bool moveUserEntries(const std::filesystem::path& from, const std::filesystem::path& to);
     std::optional<bool> readFlag(std::vector<StorageError>& warnings) const;
     void writeFlag(bool autoRun);
+    // The bytes of every note's file; throws StorageError for a note that would not read back exactly.
+    std::vector<std::string> encodeNotes(const std::vector<std::u16string>& texts) const;
+    void checkNoteNamesAreFree(const std::filesystem::path& folder, std::size_t count) const;
     std::filesystem::path keepUnreadableOriginal(const std::filesystem::path& file, const std::string& bytes);
     void writeNote(const SaveFolders& folders, std::size_t index, const std::u16string& text, const std::string& bytes,
                    const KnownNote* earlier);
