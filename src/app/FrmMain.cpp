@@ -176,9 +176,7 @@ void FrmMain::LoadData() {
         }
     }
     m_notesPage->showLoadedNotes(std::move(stored.texts));
-    for (const StorageError& warning : stored.warnings) {
-        reportStorageError(QStringLiteral("读取便笺时出现问题。"), warning);
-    }
+    reportLoadWarnings(stored.warnings);
 }
 
 bool FrmMain::SaveData() {
@@ -217,6 +215,29 @@ void FrmMain::reportStorageError(const QString& what, const StorageError& error)
     const std::u16string text = storageErrorText(what, error).toStdU16String();
     m_platform.reportToConsole(text);
     m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), text);
+}
+
+void FrmMain::reportLoadWarnings(const std::vector<StorageError>& warnings) {
+    if (warnings.empty()) {
+        return;
+    }
+    // One box for the whole start, however many files: thousands of boxes would have to be clicked away.
+    constexpr std::size_t kMostListed = 10;
+    QString listed = QStringLiteral("读取便笺时出现问题。");
+    QString all = listed;
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        const QString line = QStringLiteral("\n") + QString::fromStdU16String(warnings[i].path().u16string()) +
+                             QStringLiteral(": ") + QString::fromLocal8Bit(warnings[i].reason().c_str());
+        all += line;
+        if (i < kMostListed) {
+            listed += line;
+        }
+    }
+    if (warnings.size() > kMostListed) {
+        listed += QStringLiteral("\n……另有 %1 个文件，见标准错误输出。").arg(warnings.size() - kMostListed);
+    }
+    m_platform.reportToConsole(all.toStdU16String());
+    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), listed.toStdU16String());
 }
 
 void FrmMain::Label1_Click(int index) {

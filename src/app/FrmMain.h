@@ -82,6 +82,7 @@ private:
     // Reports a failed save on standard error and writes the notes to a rescue folder.
     void rescueNotes(const StorageError& saveError);
     void reportStorageError(const QString& what, const StorageError& error);
+    void reportLoadWarnings(const std::vector<StorageError>& warnings);
     void showTitleImagesUnderPointer();
     void endProgram(int status);
 

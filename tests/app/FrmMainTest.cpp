@@ -234,6 +234,21 @@ TEST_F(FrmMainTest, UnreadableNotesStopTheStartWithoutTouchingThem) {
     EXPECT_EQ(test::readBytes(notes() / "0.txt"), "precious\r\n");
 }
 
+TEST_F(FrmMainTest, ProblemsFoundAtStartAreListedInOneMessage) {
+    fs::create_directory(notes());
+    for (int i = 0; i < 12; ++i) {
+        test::writeBytes(notes() / (std::to_string(i) + ".txt"), "\xFF\xFE\r\n");
+    }
+    auto window = start();
+    EXPECT_EQ(window->notesPage()->list()->count(), 12);
+    ASSERT_EQ(m_platform.count("error "), 1);
+    ASSERT_EQ(m_platform.count("console "), 1);
+    const auto message = std::find_if(m_platform.calls.begin(), m_platform.calls.end(),
+                                      [](const std::string& call) { return call.starts_with("error "); });
+    EXPECT_NE(message->find("/Notes/0.txt: "), std::string::npos);
+    EXPECT_NE(message->find("另有 2 个文件"), std::string::npos);
+}
+
 TEST_F(FrmMainTest, TheFlagFileDecidesTheRegistrationAtStart) {
     const std::pair<std::string, const char*> cases[] = {
         {"1\r\n", "registerAutoRun"}, {"0\r\n", "unregisterAutoRun"}, {"x\r\n", nullptr}};

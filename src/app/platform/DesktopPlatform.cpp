@@ -2,6 +2,7 @@
 
 #include "app/FileSystem.h"
 #include "app/QtText.h"
+#include "app/platform/InstanceLockFolder.h"
 #include "app/platform/SystemShell.h"
 
 #include <QApplication>
@@ -59,12 +60,17 @@ bool DesktopPlatform::previousInstanceRunning() {
     if (m_instanceLock) {
         return false;
     }
+    const std::optional<QString> lockFolder = instanceLockFolder();
+    if (!lockFolder) {
+        reportToConsole(u"没有只属于本用户的文件夹可放单实例锁，不检查是否已有副本在运行。");
+        return false;
+    }
     // One lock per program folder, outside it: copies in different folders are different programs, and a
     // second copy must not touch the first one's files. QLockFile recovers a lock whose owner has died.
     const QByteArray folderHash =
         QCryptographicHash::hash(pathToQString(programFolder()).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    auto lock = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/pennoc-") +
-                                            QString::fromLatin1(folderHash) + QStringLiteral(".lock"));
+    auto lock = std::make_unique<QLockFile>(*lockFolder + QStringLiteral("/pennoc-") + QString::fromLatin1(folderHash) +
+                                            QStringLiteral(".lock"));
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         return lock->error() == QLockFile::LockFailedError;
