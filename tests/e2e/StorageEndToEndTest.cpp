@@ -18,11 +18,11 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
     std::map<std::string, std::string> entries;
     for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it) {
         const fs::directory_entry& entry = *it;
-        // The program itself, and the start-with-system entry of the test's session.
+        // The program itself, the start-with-system entry of the test's session and the stand-in tools.
         if (entry.path() == folder / "pennoc") {
             continue;
         }
-        if (entry.path() == folder / "config") {
+        if (entry.path() == folder / "config" || entry.path() == folder / "stand-ins") {
             it.disable_recursion_pending();
             continue;
         }
