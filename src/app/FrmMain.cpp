@@ -16,7 +16,6 @@
 #include "todo/ActionEditor.h"
 #include "todo/ShowReminderPopup.h"
 #include "todo/TaskAction.h"
-#include "todo/TaskActionDispatch.h"
 #include "todo/TodoPage.h"
 #include "todo/WheelHook.h"
 #include "windows/Registry.h"
@@ -38,9 +37,6 @@ constexpr int kInnerHeight = 7605;
 constexpr int kTitleButtonSize = 270;
 constexpr std::chrono::milliseconds kClockInterval{1000};
 
-// A save that failed before a power action: the machine must not go down with the notes unsaved.
-struct PowerActionCancelled {};
-
 const QString kSaveFailed = QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。");
 constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
 
@@ -54,10 +50,7 @@ QString storageErrorText(const QString& what, const StorageError& error) {
 FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_platform(platform)
-    , m_storage(platform.files(), platform.textCodec(), platform.programFolder())
-    , m_actionTarget(platform, [this](const std::u16string& message, const std::u16string& title) {
-        ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
-    }) {
+    , m_storage(platform.files(), platform.textCodec(), platform.programFolder()) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(toQString(texts::kProgramTitle));
     build();
@@ -258,25 +251,21 @@ void FrmMain::Timer3_Timer() {
     m_clock->tick(m_platform.timeOfDay());
 }
 
-void FrmMain::RunTaskAction(const std::u16string& action) {
+void FrmMain::RunTaskAction(const std::u16string& stored) {
     if (m_ending) {
         return;
     }
-    const bool powerAction = TaskAction::read(action).type == TaskAction::Type::HiddenCommand;
-    bool popupOpen = false;
-    try {
-        popupOpen = dispatchTaskAction(
-            action,
-            [this, powerAction] {
-                m_notesPage->writeBackEditor();
-                if (!SaveData() && powerAction) {
-                    throw PowerActionCancelled();
-                }
-            },
-            m_actionTarget);
-    } catch (const PowerActionCancelled&) {
+    const TaskAction action = TaskAction::read(stored);
+    m_notesPage->writeBackEditor();
+    // The machine must not go down with the notes unsaved.
+    if (!SaveData() && action.isPowerAction()) {
         m_platform.reportToConsole(u"便笺没有保存成功，关机或睡眠已取消。");
+        m_clock->actionFinished();
+        return;
     }
+    const bool popupOpen = action.run(m_platform, [this](const std::u16string& message, const std::u16string& title) {
+        ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
+    });
     // A pop-up tells the clock itself, when it closes.
     if (!popupOpen) {
         m_clock->actionFinished();

@@ -10,7 +10,7 @@
 #include "app/UiLook.h"
 #include "app/WrappingLabel.h"
 #include "todo/EditorCaptions.h"
-#include "todo/Sound.h"
+#include "todo/TaskAction.h"
 #include "windows/FrmMessage.h"
 
 #include <QLabel>
@@ -272,13 +272,13 @@ void ActionEditor::Label18_Click(int index) {
         browse(m_cd1, m_label17);
         break;
     case 1:
-        PlaySoundFile(m_platform, soundPath());
+        TaskAction::playSoundFile(m_platform, soundPath());
         break;
     case 2:
         browse(m_cd2, m_label21);
         break;
     case 3:
-        StopSound(m_platform);
+        m_platform.stopSound();
         break;
     default:
         break;

@@ -196,6 +196,19 @@ TEST_F(ReminderRoadTest, ASaveErrorShownByAReminderDoesNotHoldTheClock) {
     EXPECT_EQ(m_platform.calls.back(), "open /tmp/menu.txt");
 }
 
+TEST_F(ReminderRoadTest, AFailedSaveCancelsAPowerActionButNotTheClock) {
+    std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
+    TodoList& list = page().todoList();
+    list.append(u"(-00:00:00)关机", u"2shutdown -s -t 0");
+    list.append(u"(-00:00:01)open", u"3/tmp/menu.txt");
+    m_platform.tick(1000ms, 1);
+    EXPECT_EQ(m_platform.count("command "), 0);
+    EXPECT_EQ(m_platform.count("console 便笺没有保存成功，关机或睡眠已取消。"), 1);
+    m_platform.tick(1000ms, 2);
+    EXPECT_EQ(m_platform.calls.back(), "open /tmp/menu.txt");
+    EXPECT_EQ(m_platform.count("command "), 0);
+}
+
 TEST_F(ReminderRoadTest, TimeOfDayRemindersFireOnTheirMinute) {
     page().todoList().append(u"(+12:01)午饭", u"3/tmp/menu.txt");
     m_platform.now = u"12:00";
