@@ -1,9 +1,9 @@
 #include "controls/SButton.h"
 
-#include "app/UiLook.h"
 #include "controls/OutlineShape.h"
 #include "controls/PropertyBag.h"
 #include "controls/QtFontDescription.h"
+#include "controls/UiLook.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 #include "controls/SSwitch.h"
 
-#include "app/Twips.h"
-#include "app/UiLook.h"
 #include "controls/OutlineShape.h"
 #include "controls/PropertyBag.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
 
 #include <QMouseEvent>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PlatformServices.h"
+#include "platform/PlatformServices.h"
 
 #include <QObject>
 #include <QString>

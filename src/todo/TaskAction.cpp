@@ -1,6 +1,6 @@
 #include "todo/TaskAction.h"
 
-#include "app/PlatformServices.h"
+#include "platform/PlatformServices.h"
 
 #include <filesystem>
 

@@ -1,12 +1,12 @@
 #include "windows/FrmMessage.h"
 
-#include "app/ColorValue.h"
-#include "app/PlatformServices.h"
-#include "app/TitleBandImages.h"
-#include "app/Twips.h"
-#include "app/UiLook.h"
-#include "app/WindowDrag.h"
-#include "app/WrappingLabel.h"
+#include "controls/ColorValue.h"
+#include "controls/TitleBandImages.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
+#include "controls/WindowDrag.h"
+#include "controls/WrappingLabel.h"
+#include "platform/PlatformServices.h"
 
 #include <QFrame>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "app/FrmMain.h"
 
 #include "app/NotesPage.h"
-#include "app/PictureBox.h"
-#include "app/TitleBandImages.h"
 #include "app/WindowInput.h"
+#include "controls/PictureBox.h"
 #include "controls/SSwitch.h"
+#include "controls/TitleBandImages.h"
 #include "support/FailingFileSystem.h"
 #include "support/FileHelpers.h"
 #include "support/RecordingPlatform.h"

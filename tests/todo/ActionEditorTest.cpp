@@ -1,8 +1,8 @@
 #include "todo/ActionEditor.h"
 
-#include "app/ClickableLabel.h"
-#include "app/PictureBox.h"
-#include "app/UiLook.h"
+#include "controls/ClickableLabel.h"
+#include "controls/PictureBox.h"
+#include "controls/UiLook.h"
 #include "support/RecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 

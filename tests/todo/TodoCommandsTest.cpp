@@ -1,4 +1,4 @@
-#include "app/ClickableLabel.h"
+#include "controls/ClickableLabel.h"
 #include "support/RecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/ActionEditor.h"

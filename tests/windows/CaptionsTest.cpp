@@ -1,5 +1,5 @@
-#include "app/ClickableLabel.h"
 #include "app/FrmMain.h"
+#include "controls/ClickableLabel.h"
 #include "controls/SButton.h"
 #include "support/PointerInput.h"
 #include "support/RecordingPlatform.h"

@@ -1,6 +1,6 @@
 #include "windows/FrmMessage.h"
 
-#include "app/UiLook.h"
+#include "controls/UiLook.h"
 #include "support/RecordingPlatform.h"
 #include "todo/ShowReminderPopup.h"
 

@@ -1,6 +1,6 @@
-#include "app/ClickableLabel.h"
 #include "app/FrmMain.h"
 #include "app/NotesPage.h"
+#include "controls/ClickableLabel.h"
 #include "support/RecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/TimeEntry.h"

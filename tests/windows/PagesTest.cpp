@@ -1,6 +1,6 @@
-#include "app/ClickableLabel.h"
 #include "app/FrmMain.h"
 #include "app/NotesPage.h"
+#include "controls/ClickableLabel.h"
 #include "controls/SButton.h"
 #include "support/PointerInput.h"
 #include "support/RecordingPlatform.h"
