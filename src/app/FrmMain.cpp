@@ -12,6 +12,7 @@
 #include "controls/Twips.h"
 #include "controls/UiLook.h"
 #include "controls/WindowDrag.h"
+#include "controls/WindowFrame.h"
 #include "platform/PlatformServices.h"
 #include "todo/ActionEditor.h"
 #include "todo/ShowReminderPopup.h"
@@ -34,7 +35,6 @@ namespace {
 
 constexpr int kInnerWidth = 6390;
 constexpr int kInnerHeight = 7605;
-constexpr int kTitleButtonSize = 270;
 constexpr std::chrono::milliseconds kClockInterval{1000};
 
 const QString kSaveFailed = QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。");
@@ -80,7 +80,7 @@ void FrmMain::build() {
     for (int i = 0; i < 3; ++i) {
         auto* button = new PictureBox(this);
         button->setObjectName(QStringLiteral("PicMenu_%1").arg(i));
-        button->resize(twipsToPixels(kTitleButtonSize), twipsToPixels(kTitleButtonSize));
+        button->resize(twipsToPixels(frame::kTitleButtonSize), twipsToPixels(frame::kTitleButtonSize));
         button->setPicture(titleBandImage(2 * i + 1));
         connect(button, &PictureBox::mouseMoved, this,
                 [this, i] { m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 2)); });
@@ -116,10 +116,11 @@ void FrmMain::build() {
 }
 
 void FrmMain::layOut() {
-    m_picInterface->setGeometry(twipsRect(15, 330, kInnerWidth - 30, kInnerHeight - 345));
+    m_picInterface->setGeometry(
+        twipsRect(frame::kEdge, frame::kPanelTop, frame::panelWidth(kInnerWidth), frame::panelHeight(kInnerHeight)));
     for (int i = 0; i < 3; ++i) {
-        const int left = kInnerWidth - (i + 1) * kTitleButtonSize - (2 * i + 1) * 30;
-        m_picMenu[static_cast<std::size_t>(i)]->move(twipsToPixels(left), twipsToPixels(15));
+        const int left = kInnerWidth - (i + 1) * frame::kTitleButtonSize - (2 * i + 1) * 30;
+        m_picMenu[static_cast<std::size_t>(i)]->move(twipsToPixels(left), twipsToPixels(frame::kEdge));
     }
     m_picMenu[2]->move(m_picMenu[1]->pos());
 

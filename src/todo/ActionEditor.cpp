@@ -8,6 +8,7 @@
 #include "controls/QtText.h"
 #include "controls/Twips.h"
 #include "controls/UiLook.h"
+#include "controls/WindowFrame.h"
 #include "controls/WrappingLabel.h"
 #include "todo/EditorCaptions.h"
 #include "todo/TaskAction.h"
@@ -144,7 +145,7 @@ void ActionEditor::buildPanel(QWidget* page) {
 void ActionEditor::buildPreview(PictureBox* subPanel) {
     place(makeCaption(QStringLiteral("Label14"), QStringLiteral("提示预览："), subPanel), 120, 120);
 
-    const FrmMessage::Layout look = FrmMessage::layOut(kPreviewWidth, kPreviewHeight, FrmMessage::kCloseBoxSize,
+    const FrmMessage::Layout look = FrmMessage::layOut(kPreviewWidth, kPreviewHeight, frame::kTitleButtonSize,
                                                        FrmMessage::kConfirmWidth, FrmMessage::kConfirmHeight);
     auto* window = new QWidget(subPanel);
     window->setObjectName(QStringLiteral("PreviewWindow"));
