@@ -41,7 +41,7 @@ const QString kSaveFailed = QStringLiteral("无法保存便笺，磁盘上仍是
 constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
 
 QString storageErrorText(const QString& what, const StorageError& error) {
-    return what + QStringLiteral("\n") + QString::fromStdU16String(error.path().u16string()) + QStringLiteral("\n") +
+    return what + QStringLiteral("\n") + pathToQString(error.path()) + QStringLiteral("\n") +
            QString::fromLocal8Bit(error.reason().c_str());
 }
 
@@ -220,8 +220,8 @@ void FrmMain::reportLoadWarnings(const std::vector<StorageError>& warnings) {
     QString listed = QStringLiteral("读取便笺时出现问题。");
     QString all = listed;
     for (std::size_t i = 0; i < warnings.size(); ++i) {
-        const QString line = QStringLiteral("\n") + QString::fromStdU16String(warnings[i].path().u16string()) +
-                             QStringLiteral(": ") + QString::fromLocal8Bit(warnings[i].reason().c_str());
+        const QString line = QStringLiteral("\n") + pathToQString(warnings[i].path()) + QStringLiteral(": ") +
+                             QString::fromLocal8Bit(warnings[i].reason().c_str());
         all += line;
         if (i < kMostListed) {
             listed += line;

@@ -96,12 +96,11 @@ void SSwitch::DrawSwitch() {
 }
 
 void SSwitch::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_clicks.press(*event);
 }
 
 void SSwitch::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool clicked = m_clicks.release(*event, *this);
     if (!clicked || !m_enabled) {
         return;
     }

@@ -345,7 +345,7 @@ void ActionEditor::Label23_MouseMove() {
 void ActionEditor::browse(FileDialog& dialog, QLabel* path) {
     try {
         if (const std::optional<std::filesystem::path> chosen = m_platform.chooseFileToOpen(dialog.request)) {
-            dialog.fileName = QString::fromStdU16String(chosen->u16string());
+            dialog.fileName = pathToQString(*chosen);
         }
     } catch (const std::exception&) {
         // A dialog that fails counts as one that was cancelled.

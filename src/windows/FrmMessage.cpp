@@ -1,6 +1,7 @@
 #include "windows/FrmMessage.h"
 
 #include "controls/ColorValue.h"
+#include "controls/QtText.h"
 #include "controls/TitleBandImages.h"
 #include "controls/Twips.h"
 #include "controls/UiLook.h"
@@ -13,9 +14,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
-#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -135,12 +134,12 @@ FrmMessage::FrmMessage(PlatformServices& platform)
 }
 
 void FrmMessage::setMessage(const std::u16string& message) {
-    m_lblMessage->setText(QString::fromStdU16String(message));
+    m_lblMessage->setText(toQString(message));
     nameWindow();
 }
 
 void FrmMessage::setTitle(const std::u16string& title) {
-    m_lblFormTitle->setText(QString::fromStdU16String(title));
+    m_lblFormTitle->setText(toQString(title));
     placeTitle();
     nameWindow();
 }
