@@ -4,7 +4,7 @@
 #include "controls/SButton.h"
 #include "support/FileHelpers.h"
 #include "support/PointerInput.h"
-#include "support/RecordingPlatform.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/TodoPage.h"
 #include "windows/FrmMessage.h"
@@ -77,7 +77,7 @@ protected:
     void showTodoPage() { clickAt(centreOf(m_window.pageTab(1))); }
 
     test::TemporaryFolder m_folder;
-    test::RecordingPlatform m_platform{m_folder.path()};
+    test::QtRecordingPlatform m_platform{m_folder.path()};
     FrmMain m_window{m_platform};
 };
 
