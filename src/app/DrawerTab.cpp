@@ -3,16 +3,30 @@
 #include "app/ColorValue.h"
 #include "app/Twips.h"
 #include "app/UiLook.h"
+#include "controls/ControlAccessibility.h"
 
 #include <QPainter>
 
 namespace pennoc {
 
+namespace {
+
+// Named for what a press does.
+QString accessibleNameFor(bool open) {
+    return open ? QStringLiteral("收起便笺列表") : QStringLiteral("展开便笺列表");
+}
+
+} // namespace
+
 DrawerTab::DrawerTab(QWidget* parent)
-    : PictureBox(parent) {}
+    : PictureBox(parent) {
+    setAccessibleRole(this, QAccessible::PushButton);
+    setAccessibleName(accessibleNameFor(m_open));
+}
 
 void DrawerTab::flip(bool open) {
     m_open = open;
+    setAccessibleName(accessibleNameFor(open));
     for (QLine& line : m_lines) {
         line = QLine(line.x2(), line.y1(), line.x1(), line.y2());
     }

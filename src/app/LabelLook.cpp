@@ -1,6 +1,7 @@
 #include "app/LabelLook.h"
 
 #include "app/UiLook.h"
+#include "controls/ControlAccessibility.h"
 
 #include <QWidget>
 
@@ -20,9 +21,13 @@ bool putBackIfLit(QWidget* label, ColorValue litBackground, ColorValue normalTex
 
 void showChoice(QWidget* label, bool selected) {
     QFont font = label->font();
+    const bool changed = font.underline() != selected;
     font.setUnderline(selected);
     label->setFont(font);
     setTextColor(label, selected ? colors::kAccent : colors::kBlack);
+    if (changed) {
+        announceChosenState(label);
+    }
 }
 
 } // namespace pennoc

@@ -2,6 +2,7 @@
 
 #include "app/Twips.h"
 #include "app/UiLook.h"
+#include "controls/ControlAccessibility.h"
 #include "controls/OutlineShape.h"
 #include "controls/PropertyBag.h"
 
@@ -54,7 +55,19 @@ void SSwitch::setEnabled(bool enabled) {
 }
 
 void SSwitch::setValue(bool value) {
+    const bool changed = value != m_value;
     assign(m_value, value, &SSwitch::ValueChanged);
+    if (changed) {
+        announceChosenState(this);
+    }
+}
+
+void SSwitch::click() {
+    if (!m_enabled) {
+        return;
+    }
+    setValue(!m_value);
+    Q_EMIT Click();
 }
 
 void SSwitch::ReadProperties(const PropertyBag& bag) {
@@ -102,11 +115,9 @@ void SSwitch::mousePressEvent(QMouseEvent* event) {
 void SSwitch::mouseReleaseEvent(QMouseEvent* event) {
     const bool clicked = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
-    if (!clicked || !m_enabled) {
-        return;
+    if (clicked) {
+        click();
     }
-    setValue(!m_value);
-    Q_EMIT Click();
 }
 
 void SSwitch::resizeEvent(QResizeEvent*) {

@@ -39,6 +39,8 @@ public:
     void setEnabled(bool enabled);
     // Moves the knob without emitting Click.
     void setValue(bool value);
+    // What a user click does: toggles the enabled switch, then emits Click.
+    void click();
 
     // Loads the four properties (absent keys give the defaults) and redraws, without change signals.
     void ReadProperties(const PropertyBag& bag);
