@@ -7,7 +7,8 @@ set -euo pipefail
 runs=${1:-7}
 bin=$(realpath "${2:-build/bin}")
 folder=$(mktemp -d)
-trap 'pkill -f "^$folder/" || true; rm -rf "$folder"' EXIT
+running=""
+trap 'if [ -n "$running" ]; then kill "$running" 2>/dev/null || true; fi; rm -rf "$folder"' EXIT
 cp "$bin/pennoc" "$bin/pennoc_sound.so" "$bin/pennoc_floor_window" "$folder/"
 export XDG_CONFIG_HOME=$folder/config XDG_RUNTIME_DIR=$folder/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
@@ -18,6 +19,7 @@ measure() {
     start=$(date +%s%N)
     "$folder/$1" >/dev/null 2>&1 &
     pid=$!
+    running=$pid
     until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
         kill -0 "$pid" 2>/dev/null || { echo "$1 ended before showing a window" >&2; exit 1; }
         sleep 0.002
@@ -30,6 +32,7 @@ measure() {
     threads=$(awk '/^Threads:/ {print $2}' "/proc/$pid/status")
     kill "$pid"
     wait "$pid" 2>/dev/null || true
+    running=""
     echo "$ms $rss $uss $threads"
 }
 

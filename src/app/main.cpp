@@ -1,3 +1,4 @@
+#include "app/FlatScrollBarStyle.h"
 #include "app/FrmMain.h"
 #include "app/platform/DesktopPlatform.h"
 #include "app/platform/TerminationSignals.h"
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
     if (platform.previousInstanceRunning()) {
         return 0;
     }
+    QApplication::setStyle(new pennoc::FlatScrollBarStyle);
 
     pennoc::FrmMain window(platform);
     window.Form_Initialize();

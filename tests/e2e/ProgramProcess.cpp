@@ -20,6 +20,13 @@ QProcessEnvironment programEnvironment(const std::filesystem::path& folder) {
     return environment;
 }
 
+QString xdotool(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(10000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
 bool waitFor(const std::function<bool()>& condition, int milliseconds) {
     QElapsedTimer timer;
     timer.start();

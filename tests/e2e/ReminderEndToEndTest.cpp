@@ -9,13 +9,7 @@
 namespace pennoc {
 namespace {
 
-// Runs xdotool on the test's X display and gives what it printed.
-QString xdotool(const QStringList& arguments) {
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(10000);
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-}
+using test::xdotool;
 
 QString findWindow(const QString& namePattern) {
     return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), namePattern})

@@ -1,3 +1,5 @@
+#include "app/FlatScrollBarStyle.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -21,6 +23,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // The widgets are driven as the program shows them.
+    QApplication::setStyle(new pennoc::FlatScrollBarStyle);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new PendingQuitReset);
     return RUN_ALL_TESTS();
