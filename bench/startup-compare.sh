@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the program and the bare floor window in turn, several runs each under one X server, and prints the
-# medians and ratios of: time from exec to the first visible window, resident and unique memory, and threads
-# (read once the window has shown and the program has settled). A benchmark, not a test.
+# medians and ratios of: time from exec to the first visible window, resident and unique memory, threads and
+# processor time (read once the window has shown and the program has settled). A benchmark, not a test.
 # Usage: xvfb-run -a -s "-screen 0 1024x768x24" bench/startup-compare.sh [RUNS] [build/bin]
 # It needs an X server of its own without a window manager, and xev and xprop (x11-utils).
 set -euo pipefail
@@ -15,7 +15,8 @@ cp "$bin/pennoc" "$bin/pennoc_sound.so" "$bin/pennoc_floor_window" "$folder/"
 export XDG_CONFIG_HOME=$folder/config XDG_RUNTIME_DIR=$folder/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-# Prints: milliseconds from exec to the window's MapNotify, resident KiB, unique KiB, threads. The window is
+# Prints: milliseconds from exec to the window's MapNotify, then, once settled, resident KiB, unique KiB, threads
+# and the processor milliseconds spent so far, which a busy machine disturbs far less than the first. The window is
 # watched through X events rather than by polling, so nothing else competes for the processor meanwhile; the
 # first window mapped is the program's, since the X server shows nothing else.
 measure() {
@@ -45,14 +46,15 @@ measure() {
     kill "$watcher"
     exec 3<&-
     sleep 1
-    local rss uss threads
+    local rss uss threads cpu
     rss=$(awk '/^Rss:/ {print $2}' "/proc/$pid/smaps_rollup")
     uss=$(awk '/^Private_(Clean|Dirty):/ {s += $2} END {print s}' "/proc/$pid/smaps_rollup")
     threads=$(awk '/^Threads:/ {print $2}' "/proc/$pid/status")
+    cpu=$(cat /proc/"$pid"/task/*/schedstat | awk '{s += $1} END {printf "%d", s / 1000000}')
     kill "$pid"
     wait "$pid" "$watcher" 2>/dev/null || true
     running=""
-    echo "$ms $rss $uss $threads"
+    echo "$ms $rss $uss $threads $cpu"
 }
 
 median() { sort -n | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
@@ -64,7 +66,7 @@ done
 
 column() { awk -v c="$2" '{print $c}' "$folder/$1.txt" | median; }
 printf '%-26s %10s %10s %8s\n' "median of $runs runs" floor pennoc ratio
-for spec in "1 first window (ms)" "2 resident (KiB)" "3 unique (KiB)" "4 threads"; do
+for spec in "1 first window (ms)" "2 resident (KiB)" "3 unique (KiB)" "4 threads" "5 processor (ms)"; do
     col=${spec%% *}
     name=${spec#* }
     f=$(column floor "$col")
