@@ -66,13 +66,13 @@ done
 
 column() { awk -v c="$2" '{print $c}' "$folder/$1.txt" | median; }
 printf '%-26s %10s %10s %8s\n' "median of $runs runs" floor pennoc ratio
-for spec in "1 first window (ms)" "2 resident (KiB)" "3 unique (KiB)" "4 threads" "5 processor (ms)"; do
-    col=${spec%% *}
-    name=${spec#* }
+for row in "1 first window (ms)" "2 resident (KiB)" "3 unique (KiB)" "4 threads" "5 processor (ms)"; do
+    col=${row%% *}
+    name=${row#* }
     f=$(column floor "$col")
     p=$(column pennoc "$col")
     printf '%-26s %10s %10s %8s\n' "$name" "$f" "$p" "$(awk -v a="$p" -v b="$f" 'BEGIN {printf "%.2f", a / b}')"
 done
 f=$(column floor 2)
 p=$(column pennoc 2)
-echo "resident memory above the floor: $(((${p%.*} - ${f%.*}) / 1024)) MiB"
+awk -v a="$p" -v b="$f" 'BEGIN {printf "resident memory above the floor: %.1f MiB\n", (a - b) / 1024}'
