@@ -4,7 +4,8 @@
 set -euo pipefail
 program=$(realpath "${1:-build/bin/pennoc}")
 folder=$(mktemp -d)
-trap 'pkill -f "$folder/pennoc" || true; rm -rf "$folder"' EXIT
+pid=""
+trap 'if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi; rm -rf "$folder"' EXIT
 cp "$program" "$folder/pennoc"
 for run in 1 2 3 4 5; do
     start=$(date +%s%N)
@@ -14,4 +15,5 @@ for run in 1 2 3 4 5; do
     echo "run $run: window visible after $(( ($(date +%s%N) - start) / 1000000 )) ms"
     kill "$pid"
     wait "$pid" || true
+    pid=""
 done

@@ -4,6 +4,7 @@
 #include "app/platform/DesktopPlatform.h"
 #include "app/platform/TerminationSignals.h"
 #include "controls/ControlAccessibility.h"
+#include "controls/FlatScrollBarStyle.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     if (platform.previousInstanceRunning()) {
         return 0;
     }
+    QApplication::setStyle(new pennoc::FlatScrollBarStyle);
 
     QApplication::setWindowIcon(pennoc::appIcon());
     pennoc::FrmMain window(platform);

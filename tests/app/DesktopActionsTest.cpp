@@ -109,5 +109,19 @@ TEST_F(DesktopActionsTest, OpenHandsTheWholePathToTheOpenerAsOneArgument) {
     EXPECT_TRUE(fs::exists(odd));
 }
 
+bool mappedIntoThisProcess(const std::string& library) {
+    return test::readBytes("/proc/self/maps").find(library) != std::string::npos;
+}
+
+// The audio stack brings libraries, threads and a sound-server connection that nothing needs until a
+// reminder or the action panel plays a sound.
+TEST_F(DesktopActionsTest, TheSoundMachineryLoadsAtTheFirstSoundAndNotBefore) {
+    ASSERT_FALSE(mappedIntoThisProcess("libQt6Multimedia"));
+    const fs::path sound = m_folder.path() / "chime.wav";
+    test::writeBytes(sound, test::shortWave());
+    m_window.RunTaskAction(u"1" + sound.u16string());
+    EXPECT_TRUE(mappedIntoThisProcess("libQt6Multimedia"));
+}
+
 } // namespace
 } // namespace pennoc

@@ -1,11 +1,15 @@
+#include "e2e/DesktopInput.h"
 #include "e2e/ProgramProcess.h"
 #include "support/FileHelpers.h"
 #include "support/TemporaryFolder.h"
 
 #include <QProcess>
 #include <QThread>
+#include <algorithm>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -35,6 +39,36 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
         files[entry.path().string()] = entry.is_regular_file() ? test::readBytes(entry.path()) : "<folder>";
     }
     return files;
+}
+
+std::vector<std::string> threadNames(qint64 processId) {
+    std::vector<std::string> names;
+    for (const auto& task : fs::directory_iterator(fs::path("/proc") / std::to_string(processId) / "task")) {
+        std::string name = test::readBytes(task.path() / "comm");
+        name.erase(name.find_last_not_of('\n') + 1);
+        names.push_back(name);
+    }
+    return names;
+}
+
+// Qt fills a tall gradient on a pool of helper threads that then idle for half a minute; the window's
+// first paint has no need of them.
+TEST_F(StartupTest, TheFirstPaintStartsNoHelperThread) {
+    QProcess program;
+    start(program, m_folder.path());
+    const QString processId = QString::number(program.processId());
+    ASSERT_TRUE(test::waitFor(
+        [&] {
+            return !test::xdotool(
+                        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), processId})
+                        .isEmpty();
+        },
+        10000));
+    // The first paint follows the window's exposure at once.
+    QThread::msleep(500);
+    const std::vector<std::string> names = threadNames(program.processId());
+    EXPECT_EQ(std::count(names.begin(), names.end(), "Thread (pooled)"), 0);
+    endWithSignal(program, SIGTERM);
 }
 
 TEST_F(StartupTest, FirstStartCreatesTheDataAndASecondCopyLeavesAtOnce) {

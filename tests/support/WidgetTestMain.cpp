@@ -1,4 +1,5 @@
 #include "controls/ControlAccessibility.h"
+#include "controls/FlatScrollBarStyle.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     pennoc::installControlAccessibility();
+    // The widgets are driven as the program shows them.
+    QApplication::setStyle(new pennoc::FlatScrollBarStyle);
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new PendingQuitReset);
     return RUN_ALL_TESTS();

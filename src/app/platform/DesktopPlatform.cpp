@@ -1,6 +1,7 @@
 #include "app/platform/DesktopPlatform.h"
 
 #include "app/platform/InstanceLockFolder.h"
+#include "app/platform/SoundModule.h"
 #include "app/platform/SystemShell.h"
 #include "controls/QtText.h"
 #include "platform/FileSystem.h"
@@ -13,11 +14,9 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTime>
 #include <QTimer>
-#include <QUrl>
 #include <cstdio>
 
 namespace pennoc {
@@ -97,12 +96,18 @@ std::unique_ptr<PeriodicTimer> DesktopPlatform::createTimer(std::chrono::millise
 }
 
 void DesktopPlatform::playSound(const std::filesystem::path& file) {
-    if (!m_sound) {
-        m_sound = std::make_unique<QSoundEffect>();
+    if (!m_sound && !m_soundUnavailable) {
+        QString error;
+        m_sound = loadSoundPlayer(QFileInfo(m_executablePath).absolutePath(), error);
+        // Said once: a program without its sound module still runs every other action.
+        m_soundUnavailable = !m_sound;
+        if (m_soundUnavailable) {
+            reportToConsole(u"无法播放声音：" + error.toStdU16String());
+        }
     }
-    m_sound->stop();
-    m_sound->setSource(QUrl::fromLocalFile(pathToQString(file)));
-    m_sound->play();
+    if (m_sound) {
+        m_sound->play(pathToQString(file));
+    }
 }
 
 void DesktopPlatform::stopSound() {

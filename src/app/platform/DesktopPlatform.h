@@ -8,9 +8,10 @@
 #include <memory>
 
 class QLockFile;
-class QSoundEffect;
 
 namespace pennoc {
+
+class SoundPlayer;
 
 // The platform services of a desktop session, built on Qt and the operating system.
 class DesktopPlatform : public PlatformServices {
@@ -44,8 +45,9 @@ private:
     LocalFileSystem m_files;
     Gb18030Codec m_codec;
     std::unique_ptr<QLockFile> m_instanceLock;
-    // Created at the first sound, so the audio machinery costs nothing at start-up.
-    std::unique_ptr<QSoundEffect> m_sound;
+    // Loaded at the first sound, so the audio machinery costs nothing at start-up.
+    std::unique_ptr<SoundPlayer> m_sound;
+    bool m_soundUnavailable = false;
 };
 
 } // namespace pennoc
