@@ -12,6 +12,7 @@ std::filesystem::path installProgram(const std::filesystem::path& folder) {
     const std::filesystem::path program = folder / "pennoc";
     if (!std::filesystem::exists(program)) {
         std::filesystem::copy_file(PENNOC_EXECUTABLE, program);
+        std::filesystem::copy_file(PENNOC_SOUND_MODULE, folder / std::filesystem::path(PENNOC_SOUND_MODULE).filename());
     }
     return program;
 }

@@ -9,7 +9,7 @@
 
 namespace pennoc::test {
 
-// The real executable copied into a folder of its own (once), so its data lands there.
+// The real executable and its sound module copied into a folder of its own (once), so its data lands there.
 std::filesystem::path installProgram(const std::filesystem::path& folder);
 
 // Environment for a started copy: the autostart entry goes into the test's folder, not the user's; the
