@@ -1,0 +1,246 @@
+// The reminder clock ticking a list whose actions change it (entries added, removed, rewritten, further ticks
+// while an action waits): no action starts while another runs, an action runs only for the entry just
+// completed, an entry due on a tick that nothing else touched is completed with its title and its action run
+// once, a tick while an action waits completes nothing, and the view follows every change.
+//
+// Input: FuzzedDataProvider's choices of steps, lines and times; the seeds are sessions found by earlier runs.
+#include "FuzzText.h"
+#include "Property.h"
+#include "todo/ReminderClock.h"
+#include "todo/TodoLine.h"
+#include "todo/TodoListListener.h"
+
+#include <algorithm>
+#include <set>
+
+using namespace pennoc;
+using namespace pennoc::fuzz;
+
+namespace {
+
+constexpr std::u16string_view kTimes[] = {u"12:00", u"12:01", u"12:02"};
+constexpr int kMostSteps = 64;
+constexpr int kMostStepsWhileRunning = 3;
+
+std::u16string numberText(int number) {
+    const std::string digits = std::to_string(number);
+    return {digits.begin(), digits.end()};
+}
+
+// Knows the list only through the listener's calls, as the list view does, and checks each call against it.
+class MirroringListener : public TodoListListener {
+public:
+    explicit MirroringListener(const TodoList& list)
+        : m_list(list) {}
+
+    void rowsAboutToBeInserted(int first, int last) override {
+        requireProperty(first == rowCount() && last == first && m_list.count() == rowCount(),
+                        "an entry is announced at the end before it is appended");
+        m_inserting = true;
+    }
+
+    void rowsInserted() override {
+        requireProperty(m_inserting && m_list.count() == rowCount() + 1, "an announced entry is appended");
+        m_inserting = false;
+        m_rows.push_back(m_list.line(m_list.count() - 1));
+    }
+
+    void rowsAboutToBeRemoved(int first, int last) override {
+        requireProperty(0 <= first && first <= last && last < rowCount() && m_list.count() == rowCount(),
+                        "rows are announced for removal while the list still holds them");
+        m_removing = {first, last};
+    }
+
+    void rowsRemoved() override {
+        requireProperty(m_removing.has_value(), "only announced rows are removed");
+        m_rows.erase(m_rows.begin() + m_removing->first, m_rows.begin() + m_removing->second + 1);
+        m_removing.reset();
+        requireProperty(m_list.count() == rowCount(), "the announced rows are the ones removed");
+    }
+
+    void rowsChanged(int first, int last) override {
+        requireProperty(0 <= first && first <= last && last < rowCount() && m_list.count() == rowCount(),
+                        "rewritten rows are rows of the list");
+        for (int i = first; i <= last; ++i) {
+            m_rows[static_cast<std::size_t>(i)] = m_list.line(i);
+        }
+    }
+
+    bool showsList() const {
+        if (m_list.count() != rowCount()) {
+            return false;
+        }
+        for (int i = 0; i < rowCount(); ++i) {
+            if (m_rows[static_cast<std::size_t>(i)] != m_list.line(i)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    int rowCount() const { return static_cast<int>(m_rows.size()); }
+
+    const TodoList& m_list;
+    std::vector<std::u16string> m_rows;
+    bool m_inserting = false;
+    std::optional<std::pair<int, int>> m_removing;
+};
+
+class ClockSession {
+public:
+    explicit ClockSession(FuzzedDataProvider& input)
+        : m_input(input) {
+        m_list.setListener(&m_view);
+    }
+
+    void run() {
+        for (int step = 0; step < kMostSteps && m_input.remaining_bytes() > 0; ++step) {
+            if (m_input.ConsumeBool()) {
+                tickAndCheck();
+            } else {
+                change();
+            }
+            requireProperty(m_view.showsList(), "the view shows the list after every change and tick");
+        }
+    }
+
+private:
+    std::u16string pickTime() { return std::u16string(m_input.PickValueInArray(kTimes)); }
+
+    std::u16string newLine() {
+        const std::u16string title = unitsOf(m_input.ConsumeRandomLengthString(8));
+        switch (m_input.ConsumeIntegralInRange(0, 4)) {
+        case 0:
+            return u"(-00:0" + numberText(m_input.ConsumeIntegralInRange(0, 1)) + u":0" +
+                   numberText(m_input.ConsumeIntegralInRange(0, 3)) + u")" + title;
+        case 1:
+            return u"(+" + pickTime() + u")" + title;
+        case 2:
+            return std::u16string(kUntimedPrefix) + title;
+        case 3:
+            return std::u16string(kCompletedPrefix) + title;
+        default:
+            return unitsOf(m_input.ConsumeRandomLengthString(24));
+        }
+    }
+
+    // What the user does between ticks, and what a waiting action lets happen meanwhile.
+    void change() {
+        const int index = m_input.ConsumeIntegralInRange(0, m_list.count());
+        switch (m_input.ConsumeIntegralInRange(0, 4)) {
+        case 0:
+            m_list.append(newLine(), u"0#" + numberText(m_nextAction++));
+            break;
+        case 1:
+            m_list.removeAt(index);
+            break;
+        case 2:
+            m_list.removeCompleted();
+            break;
+        case 3:
+            if (m_input.ConsumeIntegralInRange(0, 7) == 0) {
+                m_list.clear();
+            }
+            break;
+        default:
+            if (index < m_list.count()) {
+                m_touched.insert(m_list.id(index));
+            }
+            m_list.rewrite(index, newLine());
+        }
+    }
+
+    std::optional<int> indexOfAction(const std::u16string& action) const {
+        for (int i = 0; i < m_list.count(); ++i) {
+            if (m_list.action(i) == action) {
+                return i;
+            }
+        }
+        return std::nullopt;
+    }
+
+    void runAction(const std::u16string& action) {
+        requireProperty(!m_running, "no action starts while another runs");
+        requireProperty(m_view.showsList(), "the completed line is shown before its action runs");
+        const std::optional<int> index = indexOfAction(action);
+        requireProperty(index && hasCompletedPrefix(m_list.line(*index)),
+                        "an action runs for an entry that is now completed");
+        requireProperty(m_list.id(*index) <= m_lastIdAtTick, "an action runs only for an entry the tick began with");
+        m_ran.push_back(m_list.id(*index));
+        m_running = true;
+        const int steps = m_input.ConsumeIntegralInRange(0, kMostStepsWhileRunning);
+        for (int step = 0; step < steps; ++step) {
+            if (m_input.ConsumeBool()) {
+                tickWhileRunning();
+            } else {
+                change();
+            }
+        }
+        m_running = false;
+    }
+
+    void tickWhileRunning() {
+        std::vector<TodoLineKind> before;
+        for (int i = 0; i < m_list.count(); ++i) {
+            before.push_back(classifyTodoLine(m_list.line(i)));
+        }
+        m_clock.tick(pickTime());
+        for (int i = 0; i < m_list.count(); ++i) {
+            requireProperty(classifyTodoLine(m_list.line(i)) == before[static_cast<std::size_t>(i)],
+                            "a tick while an action runs completes nothing");
+        }
+        requireProperty(m_view.showsList(), "the view shows the list after a tick while an action runs");
+    }
+
+    void tickAndCheck() {
+        struct Due {
+            TodoList::EntryId id;
+            std::u16string title;
+        };
+        const std::u16string now = pickTime();
+        std::vector<Due> due;
+        for (int i = 0; i < m_list.count(); ++i) {
+            const std::u16string& line = m_list.line(i);
+            const TodoLineKind kind = classifyTodoLine(line);
+            if ((kind == TodoLineKind::TimeOfDay && dueTimeOf(line) == now) ||
+                (kind == TodoLineKind::Countdown && remainingTimeOf(line) == kCountdownEnd)) {
+                due.push_back({m_list.id(i), std::u16string(titleOf(line))});
+            }
+        }
+        m_lastIdAtTick = m_list.count() > 0 ? m_list.id(m_list.count() - 1) : 0;
+        m_touched.clear();
+        m_ran.clear();
+        m_clock.tick(now);
+        for (const Due& entry : due) {
+            const std::optional<int> index = m_list.indexOf(entry.id);
+            if (!index || m_touched.contains(entry.id)) {
+                continue;
+            }
+            const std::u16string& line = m_list.line(*index);
+            requireProperty(classifyTodoLine(line) == TodoLineKind::Completed && titleOf(line) == entry.title,
+                            "an entry due on a tick is completed with its title");
+            requireProperty(std::count(m_ran.begin(), m_ran.end(), entry.id) == 1,
+                            "the action of an entry due on a tick runs once");
+        }
+    }
+
+    FuzzedDataProvider& m_input;
+    TodoList m_list;
+    MirroringListener m_view{m_list};
+    ReminderClock m_clock{m_list, [this](const std::u16string& action) { runAction(action); }};
+    bool m_running = false;
+    int m_nextAction = 0;
+    TodoList::EntryId m_lastIdAtTick = 0;
+    // Entries rewritten by hand during the current tick, and the entries whose actions it ran.
+    std::set<TodoList::EntryId> m_touched;
+    std::vector<TodoList::EntryId> m_ran;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    ClockSession(input).run();
+    return 0;
+}
