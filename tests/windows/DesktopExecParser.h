@@ -10,9 +10,10 @@ namespace pennoc::test {
 // Reads an Exec value back the way a desktop environment does: string unescaping first, then the quoting
 // rules of the Exec key, then field codes. Gives the program and its arguments.
 //
+// Anything the rules leave undefined (a character inside quotes that must be escaped but is not, a stray
+// backslash, an unclosed quote) throws std::invalid_argument, as does a field code the rules do not know.
 // The entry is taken as started without files, so every field code ("%f", "%U", …) expands to nothing and
-// "%%" gives "%". A '%' before any other character, or at the end, makes the value invalid: throws
-// std::invalid_argument.
+// "%%" gives "%".
 inline std::vector<std::string> parseDesktopExec(const std::string& value) {
     std::string unescaped;
     for (std::size_t i = 0; i < value.size(); ++i) {
@@ -30,12 +31,17 @@ inline std::vector<std::string> parseDesktopExec(const std::string& value) {
     for (std::size_t i = 0; i < unescaped.size(); ++i) {
         const char c = unescaped[i];
         if (inQuotes) {
-            // Inside quotes a backslash escapes only these four; before anything else it stays, as in sh.
+            // Inside quotes '"', '`', '$' and '\\' must be escaped with a backslash, and nothing else may be.
             const std::string_view escapable = "\"`$\\";
-            if (c == '\\' && i + 1 < unescaped.size() && escapable.find(unescaped[i + 1]) != std::string_view::npos) {
+            if (c == '\\') {
+                if (i + 1 == unescaped.size() || escapable.find(unescaped[i + 1]) == std::string_view::npos) {
+                    throw std::invalid_argument("Exec value with a stray backslash: " + value);
+                }
                 current += unescaped[++i];
             } else if (c == '"') {
                 inQuotes = false;
+            } else if (c == '`' || c == '$') {
+                throw std::invalid_argument("Exec value with an unescaped '`' or '$': " + value);
             } else {
                 current += c;
             }
