@@ -14,8 +14,10 @@ constexpr int kNotes = 10000;
 std::vector<std::u16string> manyNotes() {
     std::vector<std::u16string> texts;
     for (int i = 0; i < kNotes; ++i) {
-        texts.push_back(u"第" + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) +
-                        u"条便笺\r\nsecond line of the note, with some length to it\r\n");
+        std::u16string text = u"第";
+        text += static_cast<char16_t>(u'0' + i % 10);
+        text += u"条便笺\r\nsecond line of the note, with some length to it\r\n";
+        texts.push_back(std::move(text));
     }
     return texts;
 }

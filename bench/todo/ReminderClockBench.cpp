@@ -12,7 +12,7 @@ void BM_TickRunningCountdowns(benchmark::State& state) {
     for (int64_t i = 0; i < state.range(0); ++i) {
         list.append(u"(-99:59:59)体温测量时间到了！", u"0体温测量时间到了");
     }
-    ReminderClock clock(list, [](const std::u16string&) {});
+    ReminderClock clock(list, [](const std::u16string&) { return ReminderClock::ActionProgress::Finished; });
     for (auto _ : state) {
         clock.tick(u"12:00");
     }

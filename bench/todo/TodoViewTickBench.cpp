@@ -23,7 +23,7 @@ void BM_TickWithVisibleList(benchmark::State& state) {
     view.resize(400, 240);
     view.show();
     QApplication::processEvents();
-    ReminderClock clock(list, [](const std::u16string&) {});
+    ReminderClock clock(list, [](const std::u16string&) { return ReminderClock::ActionProgress::Finished; });
     for (auto _ : state) {
         clock.tick(u"12:00");
         view.repaint();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -25,28 +26,45 @@ private:
 };
 
 // The file operations the storage needs. Every mutating call either succeeds or throws StorageError.
+// Paths are followed through symbolic links unless a call says otherwise.
 class FileSystem {
 public:
+    static constexpr std::size_t kWholeFile = static_cast<std::size_t>(-1);
+
     virtual ~FileSystem() = default;
 
+    // An ordinary file, a folder (both after following links), anything at all (the path itself).
     virtual bool isFile(const std::filesystem::path& path) const = 0;
     virtual bool isFolder(const std::filesystem::path& path) const = 0;
     virtual bool exists(const std::filesystem::path& path) const = 0;
+    // The path itself is a symbolic link.
+    virtual bool isLink(const std::filesystem::path& path) const = 0;
+    // Where a chain of links ends, as an absolute path; the path itself when it is no link. The end need
+    // not exist.
+    virtual std::filesystem::path linkEnd(const std::filesystem::path& path) const = 0;
+    // The link's own text, and a new link holding it.
+    virtual std::filesystem::path linkText(const std::filesystem::path& link) const = 0;
+    virtual void createLink(const std::filesystem::path& text, const std::filesystem::path& link) = 0;
 
-    virtual void createFolder(const std::filesystem::path& path) = 0;
-    // Removes a file or a folder with everything in it; a missing path is not an error.
+    // Creates the folder with exactly these permissions.
+    virtual void createFolder(const std::filesystem::path& path, std::filesystem::perms permissions) = 0;
+    // Removes a file, a link (never what it points at) or a folder with everything in it; a missing path is
+    // not an error.
     virtual void removeAll(const std::filesystem::path& path) = 0;
+    // Renames the entry itself, whatever it is; an existing target is replaced only when both are files.
     virtual void rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
-    // Copies a file; an existing target is replaced.
-    virtual void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    virtual std::filesystem::perms permissions(const std::filesystem::path& path) const = 0;
 
-    // The ordinary files directly in a folder, in no particular order; sub-folders are left out.
-    virtual std::vector<std::filesystem::path> listFiles(const std::filesystem::path& folder) const = 0;
-    virtual std::string readFile(const std::filesystem::path& path) const = 0;
+    // Every entry directly in a folder, of any kind, in no particular order.
+    virtual std::vector<std::filesystem::path> listEntries(const std::filesystem::path& folder) const = 0;
+    // The bytes of an ordinary file from its start, at most `limit` of them (kWholeFile: all). Anything but
+    // an ordinary file is an error, found without waiting for a writer.
+    virtual std::string readFile(const std::filesystem::path& path, std::size_t limit) const = 0;
 
-    // Creates or truncates the file and writes the bytes; they are certain to be on the disk after the next
-    // syncFolder of the folder that holds the file.
-    virtual void writeFile(const std::filesystem::path& path, std::string_view bytes) = 0;
+    // Creates or truncates the file, writes the bytes and gives it exactly `permissions`. The bytes are
+    // certain to be on the disk after the next syncFolder of the folder that holds the file.
+    virtual void writeFile(const std::filesystem::path& path, std::string_view bytes,
+                           std::filesystem::perms permissions) = 0;
     // Makes the folder's files and entries (creations, renames) durable.
     virtual void syncFolder(const std::filesystem::path& path) = 0;
 };

@@ -23,9 +23,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 
 namespace pennoc {
 
@@ -39,20 +41,31 @@ constexpr std::chrono::milliseconds kClockInterval{1000};
 // A save that failed before a power action: the machine must not go down with the notes unsaved.
 struct PowerActionCancelled {};
 
+const QString kSaveFailed = QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。");
+constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
+
+QString storageErrorText(const QString& what, const StorageError& error) {
+    return what + QStringLiteral("\n") + QString::fromStdU16String(error.path().u16string()) + QStringLiteral("\n") +
+           QString::fromLocal8Bit(error.reason().c_str());
+}
+
 } // namespace
 
 FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_storage(platform.files(), platform.textCodec(), platform.programFolder())
-    , m_actionTarget(platform, [&platform](const std::u16string& message, const std::u16string& title) {
-        ShowReminderPopup(platform, message, title);
+    , m_actionTarget(platform, [this](const std::u16string& message, const std::u16string& title) {
+        ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
     }) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(toQString(texts::kProgramTitle));
     build();
-    m_clock = std::make_unique<ReminderClock>(m_todoPage->todoList(),
-                                              [this](const std::u16string& action) { RunTaskAction(action); });
+    m_clock = std::make_unique<ReminderClock>(m_todoPage->todoList(), [this](const std::u16string& action) {
+        // Out of the timer's handler: the save may show an error box, which must not hold the clock's timer.
+        QTimer::singleShot(0, this, [this, action] { RunTaskAction(action); });
+        return ReminderClock::ActionProgress::StillRunning;
+    });
     m_timer3 = m_platform.createTimer(kClockInterval, [this] { Timer3_Timer(); });
     m_timer3->start();
 }
@@ -163,26 +176,68 @@ void FrmMain::LoadData() {
         }
     }
     m_notesPage->showLoadedNotes(std::move(stored.texts));
-    for (const StorageError& warning : stored.warnings) {
-        reportStorageError(QStringLiteral("读取便笺时出现问题。"), warning);
-    }
+    reportLoadWarnings(stored.warnings);
 }
 
 bool FrmMain::SaveData() {
+    const std::optional<StorageError> error = trySave();
+    if (error) {
+        reportStorageError(kSaveFailed, *error);
+    }
+    return !error;
+}
+
+std::optional<StorageError> FrmMain::trySave() {
     try {
         m_storage.save(m_notesPage->book().textsToSave(), m_autoRunEnabled);
-        return true;
+        return std::nullopt;
     } catch (const StorageError& error) {
-        reportStorageError(QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。"), error);
-        return false;
+        return error;
+    }
+}
+
+void FrmMain::rescueNotes(const StorageError& saveError) {
+    m_platform.reportToConsole(storageErrorText(kSaveFailed, saveError).toStdU16String());
+    try {
+        const std::filesystem::path folder = m_platform.createRescueFolder();
+        // The same layout as next to the program, so the folder's contents can simply be copied back.
+        NoteStorage(m_platform.files(), m_platform.textCodec(), folder)
+            .save(m_notesPage->book().textsToSave(), m_autoRunEnabled);
+        m_platform.reportToConsole(u"便笺已另存到：" + folder.u16string());
+    } catch (const StorageError& error) {
+        m_platform.reportToConsole(
+            storageErrorText(QStringLiteral("便笺也无法另存到备用文件夹，上次保存之后的更改已丢失。"), error)
+                .toStdU16String());
     }
 }
 
 void FrmMain::reportStorageError(const QString& what, const StorageError& error) {
-    const QString text = what + QStringLiteral("\n") + QString::fromStdU16String(error.path().u16string()) +
-                         QStringLiteral("\n") + QString::fromLocal8Bit(error.reason().c_str());
-    m_platform.reportToConsole(text.toStdU16String());
-    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), text.toStdU16String());
+    const std::u16string text = storageErrorText(what, error).toStdU16String();
+    m_platform.reportToConsole(text);
+    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), text);
+}
+
+void FrmMain::reportLoadWarnings(const std::vector<StorageError>& warnings) {
+    if (warnings.empty()) {
+        return;
+    }
+    // One box for the whole start, however many files: thousands of boxes would have to be clicked away.
+    constexpr std::size_t kMostListed = 10;
+    QString listed = QStringLiteral("读取便笺时出现问题。");
+    QString all = listed;
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        const QString line = QStringLiteral("\n") + QString::fromStdU16String(warnings[i].path().u16string()) +
+                             QStringLiteral(": ") + QString::fromLocal8Bit(warnings[i].reason().c_str());
+        all += line;
+        if (i < kMostListed) {
+            listed += line;
+        }
+    }
+    if (warnings.size() > kMostListed) {
+        listed += QStringLiteral("\n……另有 %1 个文件，见标准错误输出。").arg(warnings.size() - kMostListed);
+    }
+    m_platform.reportToConsole(all.toStdU16String());
+    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), listed.toStdU16String());
 }
 
 void FrmMain::Label1_Click(int index) {
@@ -208,8 +263,9 @@ void FrmMain::RunTaskAction(const std::u16string& action) {
         return;
     }
     const bool powerAction = TaskAction::read(action).type == TaskAction::Type::HiddenCommand;
+    bool popupOpen = false;
     try {
-        dispatchTaskAction(
+        popupOpen = dispatchTaskAction(
             action,
             [this, powerAction] {
                 m_notesPage->writeBackEditor();
@@ -220,6 +276,10 @@ void FrmMain::RunTaskAction(const std::u16string& action) {
             m_actionTarget);
     } catch (const PowerActionCancelled&) {
         m_platform.reportToConsole(u"便笺没有保存成功，关机或睡眠已取消。");
+    }
+    // A pop-up tells the clock itself, when it closes.
+    if (!popupOpen) {
+        m_clock->actionFinished();
     }
 }
 
@@ -244,37 +304,61 @@ void FrmMain::exitProgram() {
     if (m_ending) {
         return;
     }
-    removeWindowHook();
     m_notesPage->writeBackEditor();
-    if (!SaveData() &&
-        !m_platform.askToConfirm(std::u16string(texts::kProgramTitle),
-                                 u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。")) {
-        return;
+    if (const std::optional<StorageError> error = trySave()) {
+        reportStorageError(kSaveFailed, *error);
+        // A termination request may have come while the boxes were open; it has ended the program then.
+        const bool quit =
+            !m_ending && m_platform.askToConfirm(std::u16string(texts::kProgramTitle), std::u16string(kQuitAnyway));
+        if (m_ending) {
+            return;
+        }
+        if (!quit) {
+            showTitleImagesUnderPointer();
+            return;
+        }
     }
-    endProgram();
+    endProgram(0);
 }
 
 void FrmMain::exitWithoutAsking() {
     if (m_ending) {
         return;
     }
-    removeWindowHook();
     m_notesPage->writeBackEditor();
-    SaveData();
-    endProgram();
+    if (const std::optional<StorageError> error = trySave()) {
+        rescueNotes(*error);
+        endProgram(1);
+        return;
+    }
+    endProgram(0);
 }
 
-void FrmMain::removeWindowHook() {
+bool FrmMain::commitSessionData(const std::function<bool()>& mayAsk) {
+    if (m_ending) {
+        return true;
+    }
+    m_notesPage->writeBackEditor();
+    const std::optional<StorageError> error = trySave();
+    if (!error) {
+        return true;
+    }
+    if (!mayAsk()) {
+        rescueNotes(*error);
+        return true;
+    }
+    reportStorageError(kSaveFailed, *error);
+    return m_platform.askToConfirm(std::u16string(texts::kProgramTitle), std::u16string(kQuitAnyway));
+}
+
+void FrmMain::endProgram(int status) {
+    m_ending = true;
     if (m_wheelHook) {
         m_wheelHook->remove();
     }
-}
-
-void FrmMain::endProgram() {
-    m_ending = true;
     m_timer3->stop();
     QApplication::closeAllWindows();
-    QApplication::exit(0);
+    QApplication::exit(status);
 }
 
 void FrmMain::mousePressEvent(QMouseEvent* event) {
@@ -291,14 +375,28 @@ void FrmMain::showRestingTitleImages() {
     }
 }
 
-void FrmMain::closeEvent(QCloseEvent* event) {
-    if (m_ending) {
-        event->accept();
-        return;
+void FrmMain::showTitleImagesUnderPointer() {
+    // The pointer may have left the band while a message box held the input.
+    showRestingTitleImages();
+    const QWidget* under = QApplication::widgetAt(QCursor::pos());
+    for (int i = 0; i < 3; ++i) {
+        if (under == m_picMenu[static_cast<std::size_t>(i)]) {
+            m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 2));
+        }
     }
-    // The window manager's close runs the same exit as the close box.
-    event->ignore();
-    exitProgram();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    // The window manager's close is the user's and runs the same exit as the close box. A close from within
+    // (the application told to quit, as at the end of a session) has no person to ask.
+    if (!m_ending) {
+        if (event->spontaneous()) {
+            exitProgram();
+        } else {
+            exitWithoutAsking();
+        }
+    }
+    event->setAccepted(m_ending);
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {

@@ -6,7 +6,9 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 
@@ -42,14 +44,20 @@ public:
     void Label1_Click(int index);
     // The reminder clock, once a second from start to exit whatever page is shown.
     void Timer3_Timer();
-    // Stores the editor's note and saves, then runs a due reminder's action.
+    // Stores the editor's note and saves, then runs a due reminder's action; the clock goes on once it is
+    // over (for a pop-up, once the user has closed it).
     void RunTaskAction(const std::u16string& action);
     void SSwitch1_Click();
-    // The one way out: stores the editor's note, saves, ends the program. When the save fails the user may
-    // stay, so nothing in memory is lost unasked.
+    // The user's way out: stores the editor's note, saves, ends the program. When the save fails the user may
+    // stay, and the program is then as it was before.
     void exitProgram();
-    // The way out when the session or a signal ends the program: saves, reports a failure, ends regardless.
+    // The way out when the system ends the program (a termination signal): nothing waits for a person. When
+    // the save fails, the notes go to a rescue folder and the program ends with status 1.
     void exitWithoutAsking();
+    // The session is about to end: stores the editor's note and saves, but never ends the program; the
+    // session does that. When the save fails, the user is asked only if `mayAsk()` allows it; without a person
+    // the notes go to a rescue folder. False when the user wants the session to stay.
+    bool commitSessionData(const std::function<bool()>& mayAsk);
 
     bool autoRunEnabled() const { return m_autoRunEnabled; }
     NotesPage* notesPage() const { return m_notesPage; }
@@ -69,9 +77,14 @@ private:
     void build();
     void layOut();
     void showRestingTitleImages();
+    // SaveData without a word to anyone: the failure is returned.
+    std::optional<StorageError> trySave();
+    // Reports a failed save on standard error and writes the notes to a rescue folder.
+    void rescueNotes(const StorageError& saveError);
     void reportStorageError(const QString& what, const StorageError& error);
-    void removeWindowHook();
-    void endProgram();
+    void reportLoadWarnings(const std::vector<StorageError>& warnings);
+    void showTitleImagesUnderPointer();
+    void endProgram(int status);
 
     PlatformServices& m_platform;
     NoteStorage m_storage;

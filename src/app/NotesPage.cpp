@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 
 namespace pennoc {
 
@@ -75,7 +76,9 @@ void NotesPage::build() {
     m_list1->setFont(uiFont(12));
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->installEventFilter(this);
-    connect(m_list1, &QListWidget::currentRowChanged, this, &NotesPage::onSelectionChanged);
+    // The selection is the highlighted row. The current row is not: the list makes its first row current,
+    // without highlighting it, as soon as it takes the focus.
+    connect(m_list1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &NotesPage::onSelectionChanged);
     connect(m_list1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
 
     m_line2 = new QFrame(m_picture2);
@@ -92,13 +95,14 @@ void NotesPage::build() {
 
 void NotesPage::showLoadedNotes(std::vector<std::u16string> texts) {
     m_book.load(std::move(texts));
-    m_syncingList = true;
-    m_list1->clear();
-    for (const std::u16string& title : m_book.titles()) {
-        m_list1->addItem(toQString(title));
+    {
+        const QScopedValueRollback syncing(m_syncingList, true);
+        m_list1->clear();
+        for (const std::u16string& title : m_book.titles()) {
+            m_list1->addItem(toQString(title));
+        }
+        m_list1->setCurrentRow(-1);
     }
-    m_list1->setCurrentRow(-1);
-    m_syncingList = false;
     showEditorText(std::u16string());
     showDrawerAndEditor();
 }
@@ -111,9 +115,10 @@ void NotesPage::Label2_Click(int index) {
     switch (index) {
     case 0: {
         const std::optional<std::u16string> shown = m_book.add();
-        m_syncingList = true;
-        m_list1->addItem(toQString(m_book.titles().back()));
-        m_syncingList = false;
+        {
+            const QScopedValueRollback syncing(m_syncingList, true);
+            m_list1->addItem(toQString(m_book.titles().back()));
+        }
         showEditorText(shown);
         showSelection();
         break;
@@ -124,18 +129,20 @@ void NotesPage::Label2_Click(int index) {
         if (!shown) {
             return;
         }
-        m_syncingList = true;
-        delete m_list1->takeItem(*removed);
-        m_syncingList = false;
+        {
+            const QScopedValueRollback syncing(m_syncingList, true);
+            delete m_list1->takeItem(*removed);
+        }
         showEditorText(shown);
         showSelection();
         break;
     }
     case 2:
         m_book.clear();
-        m_syncingList = true;
-        m_list1->clear();
-        m_syncingList = false;
+        {
+            const QScopedValueRollback syncing(m_syncingList, true);
+            m_list1->clear();
+        }
         showEditorText(std::u16string());
         showSelection();
         break;
@@ -213,14 +220,13 @@ void NotesPage::showEditorText(const std::optional<std::u16string>& text) {
 }
 
 void NotesPage::showSelection() {
-    m_syncingList = true;
+    const QScopedValueRollback syncing(m_syncingList, true);
     if (m_book.selection()) {
         m_list1->setCurrentRow(*m_book.selection());
     } else {
         m_list1->setCurrentRow(-1);
         m_list1->clearSelection();
     }
-    m_syncingList = false;
 }
 
 void NotesPage::showDrawerAndEditor() {
@@ -234,11 +240,16 @@ void NotesPage::showDrawerAndEditor() {
     m_text1->setEnabled(m_book.editorEnabled());
 }
 
-void NotesPage::onSelectionChanged(int row) {
+std::optional<int> NotesPage::highlightedRow() const {
+    const QModelIndexList rows = m_list1->selectionModel()->selectedRows();
+    return rows.isEmpty() ? std::nullopt : std::optional<int>(rows.first().row());
+}
+
+void NotesPage::onSelectionChanged() {
     if (m_syncingList) {
         return;
     }
-    m_book.select(row >= 0 ? std::optional<int>(row) : std::nullopt);
+    m_book.select(highlightedRow());
     if (m_guardActive) {
         Timer1_Timer();
     }

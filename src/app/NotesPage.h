@@ -58,7 +58,8 @@ private:
     void showEditorText(const std::optional<std::u16string>& text);
     void showSelection();
     void showDrawerAndEditor();
-    void onSelectionChanged(int row);
+    std::optional<int> highlightedRow() const;
+    void onSelectionChanged();
 
     NoteBook m_book;
     QPlainTextEdit* m_text1 = nullptr;

@@ -70,6 +70,9 @@ public:
     virtual bool askToConfirm(const std::u16string& title, const std::u16string& text) = 0;
     // A modal open-file dialog; nothing when the user cancels.
     virtual std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) = 0;
+    // A new, empty folder with a name no folder had before, in a place that takes files when the program
+    // folder does not (the user's runtime folder, else the temporary folder). Throws StorageError.
+    virtual std::filesystem::path createRescueFolder() = 0;
     // A line on standard error, for failures that must not go unnoticed.
     virtual void reportToConsole(const std::u16string& text) = 0;
 };

@@ -5,13 +5,14 @@
 
 namespace pennoc {
 
-// Conversion between the program's UTF-16 texts and the bytes of its text files.
+// Conversion between the program's UTF-16 texts and GB18030 or UTF-8 bytes. Every call stands on its own:
+// nothing of an earlier conversion carries over.
 class TextCodec {
 public:
     virtual ~TextCodec() = default;
 
-    // GB18030: byte for byte code page 936 for every character that page has, and lossless for the rest.
-    virtual std::string encode(std::u16string_view text) const = 0;
+    // Encodes GB18030; false when the text holds something GB18030 cannot hold (an unpaired surrogate).
+    virtual bool encode(std::u16string_view text, std::string& bytes) const = 0;
     // Decodes GB18030; false when the bytes are not valid GB18030 (the text then holds replacements).
     virtual bool decode(std::string_view bytes, std::u16string& text) const = 0;
     // Decodes UTF-8 (without a byte-order mark); false when the bytes are not valid UTF-8.

@@ -60,6 +60,10 @@ std::u16string cutTextToWidth(std::u16string_view text, int length) {
             break;
         }
     }
+    // Half a surrogate pair is no character: the pair goes as a whole.
+    if (taken > 0 && text[taken - 1] >= 0xD800 && text[taken - 1] <= 0xDBFF) {
+        --taken;
+    }
     return std::u16string(text.substr(0, taken));
 }
 

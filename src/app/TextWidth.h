@@ -15,7 +15,8 @@ bool isDoubleByteInCodePage936(char16_t unit);
 int GetTextLength(std::u16string_view text);
 
 // The leading part of `text` that fits in `length` cells (length ≥ 1). A two-cell character that would
-// straddle the limit is left out, so the result may be one cell narrower than `length`.
+// straddle the limit is left out, and so is a surrogate pair, so the result may be one cell narrower than
+// `length`.
 std::u16string cutTextToWidth(std::u16string_view text, int length);
 
 // cutTextToWidth with the argument check of the shared module: a `length` below 1 shows an error message

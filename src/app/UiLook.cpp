@@ -45,8 +45,12 @@ QRect twipsRect(int left, int top, int width, int height) {
 }
 
 void placeLabel(QLabel* label, const QRect& designRect) {
-    const QSize needed = label->sizeHint();
-    label->setGeometry(QRect(designRect.topLeft(), designRect.size().expandedTo(needed)));
+    const QSize size = designRect.size().expandedTo(label->sizeHint());
+    // Grown evenly above and below, the line stays centred where the design put it: a taller line grown
+    // downwards only would run under whatever starts below the design box (the content panel below the
+    // title band).
+    const int top = designRect.top() - (size.height() - designRect.height()) / 2;
+    label->setGeometry(QRect(QPoint(designRect.left(), top), size));
 }
 
 void setColors(QWidget* widget, ColorValue background, ColorValue text) {

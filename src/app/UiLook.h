@@ -21,7 +21,8 @@ QColor toQColor(ColorValue value);
 QRect twipsRect(int left, int top, int width, int height);
 
 // Places a label at its design rectangle, grown where its text in the substitute face would not fit, so
-// no caption is cut; it never shrinks below the design size.
+// no caption is cut, underline and descenders included; it never shrinks below the design size. Width
+// grows to the right, height evenly about the design's middle. Call it once the font and text are set.
 void placeLabel(QLabel* label, const QRect& designRect);
 
 // Sets a widget's background and text colours through its palette.

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -10,20 +9,16 @@ namespace pennoc {
 
 namespace {
 
+// Moves the window with the pointer until the button is released. It takes no grab: while a button is held
+// the window system already sends every movement to the window that got the press. The release goes on to
+// its widget, so the application knows the button is up again.
 class ManualWindowMove : public QObject {
 public:
     ManualWindowMove(QWidget* window, QPoint globalPressPosition)
         : QObject(window)
         , m_window(window)
         , m_offset(globalPressPosition - window->frameGeometry().topLeft()) {
-        window->grabMouse();
         qApp->installEventFilter(this);
-    }
-
-    ~ManualWindowMove() override {
-        if (m_window) {
-            m_window->releaseMouse();
-        }
     }
 
 protected:
@@ -35,13 +30,12 @@ protected:
         }
         if (event->type() == QEvent::MouseButtonRelease) {
             deleteLater();
-            return true;
         }
         return false;
     }
 
 private:
-    QPointer<QWidget> m_window;
+    QWidget* m_window;
     QPoint m_offset;
 };
 

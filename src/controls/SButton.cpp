@@ -147,8 +147,6 @@ void SButton::UpdateAppearance() {
     m_label1->adjustSize();
     QWidget::setEnabled(m_enabled);
     if (!m_enabled) {
-        // A disabled window loses the pointer capture; holding it would starve every other control of clicks.
-        releaseMouse();
         look = kDisabledLook;
     }
     centreCaption();
@@ -182,16 +180,16 @@ void SButton::mousePressEvent(QMouseEvent* event) {
 }
 
 void SButton::mouseReleaseEvent(QMouseEvent* event) {
-    // Released after dragging off: the capture is gone, so a hover look would stay lit with the pointer away.
+    // Released after dragging off: the pointer is elsewhere, so a hover look would stay lit with it away.
     m_buttonState = isInside(event->position()) ? Hovered : Normal;
     UpdateAppearance();
 }
 
 void SButton::mouseMoveEvent(QMouseEvent* event) {
+    // While a button is held the press delivers every move here, also those beyond the edge.
     if (!isInside(event->position())) {
         m_buttonState = Normal;
         UpdateAppearance();
-        releaseMouse();
         return;
     }
     if (event->buttons() != Qt::NoButton) {
@@ -201,11 +199,15 @@ void SButton::mouseMoveEvent(QMouseEvent* event) {
         m_buttonState = Hovered;
         UpdateAppearance();
     }
-    const QPointer<SButton> alive(this);
     Q_EMIT Hover();
-    // Holding the pointer makes the first move beyond the edge arrive here and put the normal look back.
-    if (alive && isVisible() && mouseGrabber() != this) {
-        grabMouse();
+}
+
+// The pointer leaving by any road (a move, a window opening above, the panel hiding) ends the hover. Holding
+// the pointer to see it go would keep every other window, a modal one included, from getting the mouse.
+void SButton::leaveEvent(QEvent*) {
+    if (m_buttonState != Normal) {
+        m_buttonState = Normal;
+        UpdateAppearance();
     }
 }
 
@@ -219,10 +221,6 @@ void SButton::showEvent(QShowEvent*) {
         m_buttonState = Normal;
         UpdateAppearance();
     }
-}
-
-void SButton::hideEvent(QHideEvent*) {
-    releaseMouse();
 }
 
 } // namespace pennoc

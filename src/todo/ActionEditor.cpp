@@ -9,12 +9,11 @@
 #include "app/Twips.h"
 #include "app/UiLook.h"
 #include "app/WrappingLabel.h"
+#include "todo/EditorCaptions.h"
 #include "todo/Sound.h"
 #include "windows/FrmMessage.h"
 
 #include <QLabel>
-#include <QPainter>
-#include <QTextOption>
 #include <algorithm>
 #include <exception>
 #include <optional>
@@ -23,8 +22,7 @@ namespace pennoc {
 
 namespace {
 
-constexpr std::u16string_view kTaskPrefix = u"任务   ";
-constexpr int kTabCount = 4;
+constexpr int kTabCount = static_cast<int>(TaskAction::kKinds.size());
 
 // The pop-up preview is the real window shrunk, laid out by the window's own rules.
 constexpr int kPreviewWidth = 3600;
@@ -80,15 +78,16 @@ ActionEditor::ActionEditor(PlatformServices& platform, QWidget* page)
 }
 
 void ActionEditor::buildCaption(QWidget* page) {
-    m_label11 = makeCaption(QStringLiteral("Label11"), QStringLiteral("任务   弹出提示"), page, 10.5);
+    m_label11 =
+        makeCaption(QStringLiteral("Label11"), toQString(pennoc::taskCaption(TaskAction::Type::Popup)), page, 10.5);
     // Beside the time line: two rows of text do not fit between it and the list's separator.
-    place(m_label11, 2760, 1200);
+    placeLabel(m_label11, twipsRect(2760, 1200, 0, 210));
     m_label11->show();
 
     m_label12 = new ClickableLabel(QStringLiteral("更改"), page);
     m_label12->setObjectName(QStringLiteral("Label12"));
-    m_label12->setGeometry(twipsRect(4920, 1200, 480, 210));
     m_label12->setFont(uiFont(10.5));
+    placeLabel(m_label12, twipsRect(4920, 1200, 480, 210));
     setColors(m_label12, colors::kWhite, colors::kBlack);
     connect(m_label12, &ClickableLabel::clicked, this, &ActionEditor::Label12_Click);
     connect(m_label12, &ClickableLabel::mouseMoved, this, &ActionEditor::Label12_MouseMove);
@@ -100,14 +99,12 @@ void ActionEditor::buildPanel(QWidget* page) {
     m_picture7->hide();
     connect(m_picture7, &PictureBox::mouseMoved, this, &ActionEditor::Picture7_MouseMove);
 
-    const QString tabCaptions[kTabCount] = {QStringLiteral("弹出提示"), QStringLiteral("播放指定声音"),
-                                            QStringLiteral("关机或睡眠"), QStringLiteral("打开文件或程序")};
     const int tabLefts[kTabCount] = {120, 1260, 2880, 4260};
     const int tabWidths[kTabCount] = {1020, 1500, 1260, 1740};
     for (int i = 0; i < kTabCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        m_label13[at] =
-            makeButton(QStringLiteral("Label13_%1").arg(i), tabCaptions[i], m_picture7, tabLefts[i], 120, tabWidths[i]);
+        m_label13[at] = makeButton(QStringLiteral("Label13_%1").arg(i), toQString(TaskAction::kKinds[at].caption),
+                                   m_picture7, tabLefts[i], 120, tabWidths[i]);
         connect(m_label13[at], &ClickableLabel::clicked, this, [this, i] { Label13_Click(i); });
 
         m_picture8[at] = makeArea(QStringLiteral("Picture8_%1").arg(i), m_picture7, twipsRect(240, 600, 5640, 4320));
@@ -298,8 +295,7 @@ void ActionEditor::Label19_Click(int index) {
 }
 
 void ActionEditor::Label23_Click() {
-    const QLabel* tab = m_label13[static_cast<std::size_t>(m_label13Tag.toInt())];
-    setTaskCaption(std::u16string(kTaskPrefix) + tab->text().toStdU16String());
+    setTaskCaption(pennoc::taskCaption(TaskAction::kKinds[static_cast<std::size_t>(m_label13Tag.toInt())].type));
     Label22_Click();
 }
 

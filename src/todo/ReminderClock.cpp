@@ -9,15 +9,16 @@ namespace pennoc {
 
 namespace {
 
-class WaitingFlag {
+// Raised while it lives, also when left by an exception.
+class RaisedFlag {
 public:
-    explicit WaitingFlag(bool& flag)
+    explicit RaisedFlag(bool& flag)
         : m_flag(flag) {
         m_flag = true;
     }
-    ~WaitingFlag() { m_flag = false; }
-    WaitingFlag(const WaitingFlag&) = delete;
-    WaitingFlag& operator=(const WaitingFlag&) = delete;
+    ~RaisedFlag() { m_flag = false; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
 
 private:
     bool& m_flag;
@@ -34,32 +35,54 @@ ReminderClock::ReminderClock(TodoList& list, ActionRunner runAction)
     , m_runAction(std::move(runAction)) {}
 
 void ReminderClock::tick(std::u16string now) {
-    if (m_waiting) {
+    if (waiting()) {
         tickWhileWaiting(now);
         return;
     }
     if (m_list.count() == 0) {
         return;
     }
+    walk(0, now, m_list.id(m_list.count() - 1));
+}
+
+void ReminderClock::actionFinished() {
+    if (m_inRunner || !m_stoppedTick) {
+        return;
+    }
+    const StoppedTick stopped = std::move(*m_stoppedTick);
+    m_stoppedTick.reset();
+    // Entries may have come or gone while the action ran.
+    walk(m_list.indexAfter(stopped.ranId), stopped.now, stopped.lastId);
+}
+
+void ReminderClock::walk(int first, const std::u16string& now, TodoList::EntryId lastId) {
     TodoList::ChangeBatch batch(m_list);
-    const TodoList::EntryId lastId = m_list.id(m_list.count() - 1);
-    for (int i = 0; i < m_list.count() && m_list.id(i) <= lastId; ++i) {
+    for (int i = first; i < m_list.count() && m_list.id(i) <= lastId; ++i) {
         if (isRunningCountdown(m_list.line(i))) {
             countDown(i);
-        } else if (std::optional<std::u16string> completed = completedLineIfDue(i, now)) {
-            const TodoList::EntryId id = m_list.id(i);
-            const std::u16string action = m_list.action(i);
-            m_cameWhileWaiting.erase(id);
-            m_list.rewrite(i, std::move(*completed));
-            // The completed line is shown before the action starts; the runner may wait a long time.
-            batch.flush();
-            {
-                const WaitingFlag waiting(m_waiting);
-                m_runAction(action);
-            }
-            // Entries may have come or gone while the action ran.
-            i = m_list.indexAfter(id) - 1;
+            continue;
         }
+        std::optional<std::u16string> completed = completedLineIfDue(i, now);
+        if (!completed) {
+            continue;
+        }
+        const TodoList::EntryId id = m_list.id(i);
+        const std::u16string action = m_list.action(i);
+        m_cameWhileWaiting.erase(id);
+        m_list.rewrite(i, std::move(*completed));
+        // The completed line is shown before the action starts.
+        batch.flush();
+        ActionProgress progress = ActionProgress::Finished;
+        {
+            const RaisedFlag inRunner(m_inRunner);
+            progress = m_runAction(action);
+        }
+        if (progress == ActionProgress::StillRunning) {
+            m_stoppedTick = StoppedTick{now, lastId, id};
+            return;
+        }
+        // Entries may have come or gone while the action ran.
+        i = m_list.indexAfter(id) - 1;
     }
     std::erase_if(m_cameWhileWaiting, [this](TodoList::EntryId id) { return !m_list.indexOf(id); });
 }

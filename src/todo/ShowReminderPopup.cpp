@@ -3,25 +3,20 @@
 #include "app/PlatformServices.h"
 #include "windows/FrmMessage.h"
 
-#include <QEventLoop>
-#include <QPointer>
-
 namespace pennoc {
 
-void ShowReminderPopup(PlatformServices& platform, const std::u16string& message, const std::u16string& title) {
-    QPointer<FrmMessage> window = new FrmMessage(platform);
+void ShowReminderPopup(PlatformServices& platform, const std::u16string& message, const std::u16string& title,
+                       const QObject* context, std::function<void()> closed) {
+    auto* window = new FrmMessage(platform);
     window->setMessage(message);
     window->setTitle(title);
-
-    // The window deletes itself when closed; its end is what the wait ends on.
-    QEventLoop wait;
-    QObject::connect(window, &QObject::destroyed, &wait, &QEventLoop::quit);
+    // The window deletes itself when closed. No event loop waits here: the caller may be a timer's handler,
+    // and Qt delivers no timer again while its handler runs.
+    QObject::connect(window, &QObject::destroyed, context, [&platform, closed = std::move(closed)] {
+        platform.beep();
+        closed();
+    });
     window->show();
-    wait.exec(QEventLoop::DialogExec);
-    // The wait also ends, at once, when the program is quitting; the window must not outlive the call then.
-    delete window.data();
-
-    platform.beep();
 }
 
 } // namespace pennoc

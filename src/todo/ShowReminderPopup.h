@@ -1,16 +1,21 @@
 #pragma once
 
+#include <functional>
 #include <string>
+
+class QObject;
 
 namespace pennoc {
 
 class PlatformServices;
 
-// Shows `message` under `title` in a new pop-up window, modal to the whole program, and returns once the
-// user has closed it. Beeps when the window loads and once more after it has gone.
+// Shows `message` under `title` in a new pop-up window, modal to the whole program, and returns at once.
+// Beeps when the window loads and once more after it has gone; then `closed` runs, unless `context` has
+// been destroyed by then.
 //
-// A call made while another pop-up is open (from a timer running during the wait) opens its own window
-// above the open one and waits for that; the newer window has to be closed first, then the older one.
-void ShowReminderPopup(PlatformServices& platform, const std::u16string& message, const std::u16string& title);
+// A call made while another pop-up is open opens its own window above the open one; the newer window has
+// to be closed first, then the older one.
+void ShowReminderPopup(PlatformServices& platform, const std::u16string& message, const std::u16string& title,
+                       const QObject* context, std::function<void()> closed);
 
 } // namespace pennoc

@@ -2,18 +2,50 @@
 
 namespace pennoc {
 
-TaskAction TaskAction::read(std::u16string_view action) {
-    if (action.empty()) {
+TaskAction TaskAction::read(std::u16string_view stored) {
+    if (stored.empty()) {
         return {};
     }
-    const char16_t first = action.front();
+    const char16_t first = stored.front();
     Type type = Type::Popup;
-    if (first >= u'0' && first <= u'3') {
-        type = static_cast<Type>(first - u'0');
-    } else if (first >= u'4' && first <= u'9') {
+    for (const Kind& kind : kKinds) {
+        if (kind.digit == first) {
+            type = kind.type;
+        }
+    }
+    if (first >= u'4' && first <= u'9') {
         type = Type::None;
     }
-    return {type, std::u16string(action.substr(1))};
+    return {type, std::u16string(stored.substr(1))};
+}
+
+std::optional<TaskAction::Type> TaskAction::typeOfCaption(std::u16string_view caption) {
+    for (const Kind& kind : kKinds) {
+        if (kind.caption == caption) {
+            return kind.type;
+        }
+    }
+    return std::nullopt;
+}
+
+std::u16string_view TaskAction::captionOf(Type type) {
+    for (const Kind& kind : kKinds) {
+        if (kind.type == type) {
+            return kind.caption;
+        }
+    }
+    return kKinds.front().caption;
+}
+
+std::u16string TaskAction::stored() const {
+    char16_t digit = kKinds.front().digit;
+    for (const Kind& kind : kKinds) {
+        if (kind.type == type) {
+            digit = kind.digit;
+        }
+    }
+    std::u16string text(1, digit);
+    return text.append(payload);
 }
 
 } // namespace pennoc

@@ -5,14 +5,14 @@
 
 namespace pennoc {
 
-void dispatchTaskAction(std::u16string_view action, const std::function<void()>& beforeAction,
+bool dispatchTaskAction(std::u16string_view action, const std::function<void()>& beforeAction,
                         TaskActionTarget& target) {
     const TaskAction task = TaskAction::read(action);
     beforeAction();
     switch (task.type) {
     case TaskAction::Type::Popup:
         target.showPopup(task.payload, std::u16string(kReminderPopupTitle));
-        break;
+        return true;
     case TaskAction::Type::PlaySound:
         target.playSoundFile(task.payload);
         break;
@@ -25,6 +25,7 @@ void dispatchTaskAction(std::u16string_view action, const std::function<void()>&
     case TaskAction::Type::None:
         break;
     }
+    return false;
 }
 
 } // namespace pennoc

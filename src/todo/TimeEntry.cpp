@@ -7,6 +7,7 @@
 #include "app/Twips.h"
 #include "app/UiLook.h"
 #include "controls/SButton.h"
+#include "todo/EditorCaptions.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -51,8 +52,8 @@ ClickableLabel* addLabel(const QString& text, const QString& name, QWidget* pare
                          double pointSize) {
     auto* label = new ClickableLabel(text, parent);
     label->setObjectName(name);
-    label->setGeometry(geometry);
     label->setFont(uiFont(pointSize));
+    placeLabel(label, geometry);
     return label;
 }
 
@@ -67,9 +68,9 @@ TimeEntry::TimeEntry(QWidget* page)
 void TimeEntry::buildTimeLine(QWidget* page) {
     m_label5 = new QLabel(page);
     m_label5->setObjectName(QStringLiteral("Label5"));
-    m_label5->setGeometry(twipsRect(120, 1200, kLabel5DesignWidth, 210));
     m_label5->setFont(uiFont(kCaptionPointSize));
-    setTimeCaption(u"时间   -00:00");
+    setTimeCaption(initialTimeCaption());
+    placeLabel(m_label5, twipsRect(120, 1200, kLabel5DesignWidth, 210));
 
     m_label6 = addLabel(QStringLiteral("更改"), QStringLiteral("Label6"), page, twipsRect(2040, 1200, 480, 210),
                         kCaptionPointSize);

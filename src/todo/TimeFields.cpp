@@ -10,8 +10,6 @@ namespace {
 
 // Far above both limits, so saturating here never changes a clamp or a wheel step.
 constexpr double kSaturatedValue = 1e9;
-constexpr std::u16string_view kCaptionPrefix = u"时间   ";
-constexpr std::u16string_view kUntimed = u"没有设定时间";
 
 bool isBlank(char16_t c) {
     return c == u' ' || c == u'\t';
@@ -89,15 +87,6 @@ std::optional<std::u16string> wheelStep(std::u16string_view text, std::u16string
         return value < maximum ? std::optional(formatField(std::min(value + 1, double(maximum)))) : std::nullopt;
     }
     return value > 0 ? std::optional(formatField(std::max(value - 1, 0.0))) : std::nullopt;
-}
-
-std::u16string timeCaption(TimingMode mode, std::u16string_view hours, std::u16string_view minutes) {
-    std::u16string caption(kCaptionPrefix);
-    if (mode == TimingMode::None) {
-        return caption.append(kUntimed);
-    }
-    caption.push_back(mode == TimingMode::TimeOfDay ? u'+' : u'-');
-    return caption.append(formatField(fieldValue(hours))).append(u":").append(formatField(fieldValue(minutes)));
 }
 
 int takeWholeNotches(int& pendingDelta, int delta) {

@@ -39,10 +39,6 @@ std::optional<std::u16string> clampField(std::u16string_view text, int maximum);
 std::optional<std::u16string> wheelStep(std::u16string_view text, std::u16string_view marker, int maximum,
                                         WheelTurn turn);
 
-// The time line's caption for a mode: "时间   +hh:mm", "时间   -hh:mm" or "时间   没有设定时间", where hh and
-// mm are the fields' values as formatField writes them.
-std::u16string timeCaption(TimingMode mode, std::u16string_view hours, std::u16string_view minutes);
-
 // Adds one wheel event's distance to `pendingDelta` and returns the whole notches it completes, negative
 // toward the user. The part of a notch left over stays in `pendingDelta`, so fine-grained wheels and
 // touchpads step once per kWheelNotch units; turning the other way drops what was left over.

@@ -13,10 +13,18 @@ std::u16string_view fieldAt(std::u16string_view line, std::size_t position,
     return position < line.size() ? line.substr(position, length) : std::u16string_view();
 }
 
-std::u16string completedLine(std::u16string_view title) {
+std::u16string joined(std::u16string_view prefix, std::u16string_view title) {
     std::u16string line;
-    line.reserve(kCompletedPrefix.size() + title.size());
-    line.append(kCompletedPrefix).append(title);
+    line.reserve(prefix.size() + title.size());
+    line.append(prefix).append(title);
+    return line;
+}
+
+// A timed prefix: the sign and the time in brackets.
+std::u16string timedLine(char16_t sign, std::u16string_view time, std::u16string_view title) {
+    std::u16string line;
+    line.reserve(3 + time.size() + title.size());
+    line.append(u"(").append(1, sign).append(time).append(u")").append(title);
     return line;
 }
 
@@ -54,20 +62,28 @@ std::u16string_view titleOf(std::u16string_view line) {
     return fieldAt(line, countdown ? kCountdownPrefixLength : kShortPrefixLength);
 }
 
+std::u16string untimedLine(std::u16string_view title) {
+    return joined(kUntimedPrefix, title);
+}
+
+std::u16string timeOfDayLine(std::u16string_view dueTime, std::u16string_view title) {
+    return timedLine(u'+', dueTime, title);
+}
+
+std::u16string countdownLine(std::u16string_view remaining, std::u16string_view title) {
+    return timedLine(u'-', remaining, title);
+}
+
 std::u16string tickedCountdownLine(std::u16string_view line, std::u16string_view remaining) {
-    const std::u16string_view title = fieldAt(line, kCountdownPrefixLength);
-    std::u16string ticked;
-    ticked.reserve(kCountdownPrefixLength + title.size());
-    ticked.append(u"(-").append(remaining).append(u")").append(title);
-    return ticked;
+    return countdownLine(remaining, fieldAt(line, kCountdownPrefixLength));
 }
 
 std::u16string completedCountdownLine(std::u16string_view line) {
-    return completedLine(fieldAt(line, kCountdownPrefixLength));
+    return joined(kCompletedPrefix, fieldAt(line, kCountdownPrefixLength));
 }
 
 std::u16string completedTimeOfDayLine(std::u16string_view line) {
-    return completedLine(fieldAt(line, kShortPrefixLength));
+    return joined(kCompletedPrefix, fieldAt(line, kShortPrefixLength));
 }
 
 bool hasCompletedPrefix(std::u16string_view line) {

@@ -35,6 +35,11 @@ std::u16string_view remainingTimeOf(std::u16string_view line);
 // Everything after the prefix: from position 12 for a countdown, from position 9 for the other forms.
 std::u16string_view titleOf(std::u16string_view line);
 
+// The lines "保存" writes: "(没有设定时间)" + title, "(+" + hh:mm + ")" + title, "(-" + hh:mm:ss + ")" + title.
+std::u16string untimedLine(std::u16string_view title);
+std::u16string timeOfDayLine(std::u16string_view dueTime, std::u16string_view title);
+std::u16string countdownLine(std::u16string_view remaining, std::u16string_view title);
+
 // The three rewrites the clock makes; each keeps the title of `line` unchanged.
 // A countdown one tick on: "(-" + remaining + ")" + title.
 std::u16string tickedCountdownLine(std::u16string_view line, std::u16string_view remaining);

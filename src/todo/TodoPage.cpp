@@ -9,6 +9,7 @@
 #include "controls/SButton.h"
 #include "controls/SSwitch.h"
 #include "todo/ActionEditor.h"
+#include "todo/EditorCaptions.h"
 #include "todo/TimeEntry.h"
 #include "todo/TodoEntryBuilder.h"
 #include "todo/TodoListModel.h"
@@ -222,8 +223,8 @@ void TodoPage::Picture1_MouseMove(int index) {
 void TodoPage::resetEditor() {
     m_text2->clear();
     clearListSelection();
-    m_timeEntry->setTimeCaption(std::u16string(kInitialTimeCaption));
-    m_actionEditor->setTaskCaption(std::u16string(kInitialTaskCaption));
+    m_timeEntry->setTimeCaption(initialTimeCaption());
+    m_actionEditor->setTaskCaption(taskCaption(TaskAction::Type::Popup));
     m_timeEntry->Label8_Click(1);
     m_actionEditor->Label22_Click();
 }
@@ -238,19 +239,15 @@ void TodoPage::saveEditorEntry() {
     if (title != m_text2->text().toStdU16String()) {
         m_text2->setText(toQString(title));
     }
-    TodoEditorState editor;
-    editor.title = title;
-    editor.timeCaption = m_timeEntry->timeCaption();
-    editor.taskCaption = m_actionEditor->taskCaption();
-    editor.soundPath = m_actionEditor->soundPath();
-    editor.filePath = m_actionEditor->filePath();
-    editor.sleepSelected = m_actionEditor->sleepSelected();
-    m_todoList.append(displayLineFor(title, editor.timeCaption), actionFor(title, editor));
+    const TaskSettings settings{m_actionEditor->soundPath(), m_actionEditor->filePath(),
+                                m_actionEditor->sleepSelected()};
+    m_todoList.append(displayLineFor(title, m_timeEntry->timeCaption()),
+                      actionFor(title, m_actionEditor->taskCaption(), settings));
 
     m_text2->clear();
     clearListSelection();
-    m_timeEntry->setTimeCaption(std::u16string(kInitialTimeCaption));
-    m_actionEditor->setTaskCaption(std::u16string(kInitialTaskCaption));
+    m_timeEntry->setTimeCaption(initialTimeCaption());
+    m_actionEditor->setTaskCaption(taskCaption(TaskAction::Type::Popup));
     m_timeEntry->Label8_Click(1);
     m_actionEditor->hidePanel();
     m_actionEditor->Label13_Click(0);

@@ -50,13 +50,26 @@ std::string autostartDesktopEntry(const std::string& name, const std::string& pr
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=" +
-           name +
-           "\n"
-           "Exec=" +
-           desktopEntryExecValue(program) +
+           name + "\nExec=" + desktopEntryExecValue(program) +
            "\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
+}
+
+std::string applicationDesktopEntry(const std::string& name, const std::string& program, const std::string& icon) {
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=" +
+           name +
+           "\n"
+           "Comment=Notes and to-do reminders with timers\n"
+           "Comment[zh_CN]=便笺与定时待办提醒\n"
+           "Exec=" +
+           desktopEntryExecValue(program) + "\nIcon=" + icon +
+           "\n"
+           "Terminal=false\n"
+           "Categories=Utility;\n"
+           "Keywords=notes;reminder;todo;timer;\n";
 }
 
 } // namespace pennoc

@@ -11,4 +11,7 @@ std::string desktopEntryExecValue(const std::string& program);
 // A complete autostart desktop entry that starts `program`.
 std::string autostartDesktopEntry(const std::string& name, const std::string& program);
 
+// The menu entry of the installed program: `name` as shown, `program` started, `icon` a theme icon name.
+std::string applicationDesktopEntry(const std::string& name, const std::string& program, const std::string& icon);
+
 } // namespace pennoc

@@ -26,6 +26,7 @@ constexpr int kWindowWidth = 4125;
 constexpr int kWindowHeight = 2670;
 constexpr int kTitleLeft = 60;
 constexpr int kTitleTop = 30;
+constexpr int kTitleHeight = 255;
 
 QLabel* makeLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -88,8 +89,7 @@ FrmMessage::FrmMessage(PlatformServices& platform)
     m_lblFormTitle = makeLabel(QStringLiteral("消息框标题"), this);
     m_lblFormTitle->setObjectName(QStringLiteral("LblFormTitle"));
     setTextColor(m_lblFormTitle, colors::kWhite);
-    m_lblFormTitle->move(twipsToPixels(kTitleLeft), twipsToPixels(kTitleTop));
-    m_lblFormTitle->adjustSize();
+    placeTitle();
     m_lblFormTitle->installEventFilter(this);
 
     // Presses on the close box and the panel must not reach the window, where they would start a drag.
@@ -140,8 +140,13 @@ void FrmMessage::setMessage(const std::u16string& message) {
 
 void FrmMessage::setTitle(const std::u16string& title) {
     m_lblFormTitle->setText(QString::fromStdU16String(title));
-    m_lblFormTitle->adjustSize();
+    placeTitle();
     nameWindow();
+}
+
+void FrmMessage::placeTitle() {
+    // As wide as the text; as tall as the face's line, kept in the band.
+    placeLabel(m_lblFormTitle, twipsRect(kTitleLeft, kTitleTop, 0, kTitleHeight));
 }
 
 void FrmMessage::nameWindow() {

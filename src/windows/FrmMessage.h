@@ -67,6 +67,7 @@ protected:
 private:
     // The window is named "<title>：<message>" for the window system.
     void nameWindow();
+    void placeTitle();
     void Form_Load();
     void Form_MouseDown(const QMouseEvent& event);
     void Form_MouseMove();

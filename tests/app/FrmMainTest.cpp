@@ -3,6 +3,7 @@
 #include "app/NotesPage.h"
 #include "app/PictureBox.h"
 #include "app/TitleBandImages.h"
+#include "app/WindowInput.h"
 #include "controls/SSwitch.h"
 #include "support/FailingFileSystem.h"
 #include "support/FileHelpers.h"
@@ -11,6 +12,9 @@
 #include "todo/ActionEditor.h"
 #include "todo/TodoPage.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -76,6 +80,21 @@ TEST_F(FrmMainTest, TitleButtonsLightUpUntilThePointerCrossesTheBand) {
     EXPECT_EQ(window->titleButton(2)->picture().toImage(), titleBandImage(5).toImage());
 }
 
+TEST_F(FrmMainTest, TitleButtonsStillLightUpAfterTheWindowWasDraggedByHand) {
+    auto window = start();
+    ASSERT_TRUE(test::showActive(*window));
+    const QPoint topLeft = window->pos();
+    // The offscreen platform offers no system move, so the window follows the pointer by hand.
+    const QPoint onBand(200, 10);
+    QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, onBand);
+    QTest::mouseMove(window->windowHandle(), onBand + QPoint(30, 20));
+    QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, onBand);
+    EXPECT_EQ(window->pos(), topLeft + QPoint(30, 20));
+
+    test::moveTo(*window, test::centreOf(*window, *window->titleButton(0)));
+    EXPECT_EQ(window->titleButton(0)->picture().toImage(), titleBandImage(2).toImage());
+}
+
 TEST_F(FrmMainTest, ExitStoresTheEditorsNoteBeforeWritingTheFiles) {
     fs::create_directory(notes());
     test::writeBytes(notes() / "0.txt", "one\r\n");
@@ -130,6 +149,78 @@ TEST_F(FrmMainTest, AFailedSaveAtExitAsksBeforeAnythingIsLost) {
     EXPECT_EQ(test::readBytes(notes() / "1.txt"), "unsaved\r\n");
 }
 
+TEST_F(FrmMainTest, ARefusedExitLeavesTheWindowAsItWas) {
+    test::FailingFileSystem failing;
+    m_platform.fileSystem = &failing;
+    auto window = start();
+    ASSERT_TRUE(test::showActive(*window));
+    const auto clickOn = [&](const char* name) {
+        test::clickAt(*window, test::centreOf(*window, *window->findChild<QWidget*>(name)));
+    };
+    clickOn("Label1_1");
+    clickOn("Label6");
+    clickOn("Label7_1");
+    auto* hours = window->findChild<QLineEdit*>("Text3");
+    const auto turnWheelOverHours = [&] {
+        test::turnWheelAt(*window, test::centreOf(*window, *hours), -120);
+        return hours->text();
+    };
+    const QString atStart = hours->text();
+    const QString afterOneNotch = turnWheelOverHours();
+    ASSERT_NE(afterOneNotch, atStart);
+
+    failing.failWriteNumber(1);
+    m_platform.confirmAnswer = false;
+    // The question's "否" is away from the band: the pointer leaves the close box to answer it.
+    m_platform.onCall = [&](const std::string& call) {
+        if (call.starts_with("confirm ")) {
+            QCursor::setPos(window->geometry().bottomRight() + QPoint(40, 40));
+        }
+    };
+    test::clickAt(*window, test::centreOf(*window, *window->titleButton(0)));
+    ASSERT_EQ(m_platform.count("confirm "), 1);
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(window->titleButton(0)->picture().toImage(), titleBandImage(1).toImage());
+    EXPECT_NE(turnWheelOverHours(), afterOneNotch);
+}
+
+TEST_F(FrmMainTest, TheEndOfASessionSavesAndAsksOnlyWhenAllowedButLeavesTheEndingToTheSession) {
+    test::FailingFileSystem failing;
+    m_platform.fileSystem = &failing;
+    auto window = start();
+    window->show();
+    NotesPage* page = window->notesPage();
+    page->Label2_Click(0);
+    page->editor()->setPlainText(QStringLiteral("saved"));
+    EXPECT_TRUE(window->commitSessionData([] { return true; }));
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "saved\r\n");
+    EXPECT_TRUE(window->isVisible());
+
+    // With nobody to ask, a failed save leaves a copy in a rescue folder.
+    page->editor()->setPlainText(QStringLiteral("rescued"));
+    failing.failWriteNumber(1);
+    EXPECT_TRUE(window->commitSessionData([] { return false; }));
+    EXPECT_EQ(m_platform.count("error "), 0);
+    EXPECT_EQ(m_platform.count("confirm "), 0);
+    EXPECT_EQ(test::readBytes(m_folder.path() / "Rescue1" / "Notes" / "0.txt"), "rescued\r\n");
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "saved\r\n");
+    EXPECT_TRUE(window->isVisible());
+
+    // A person may keep the session going; the program stays either way.
+    failing.failWriteNumber(1);
+    m_platform.confirmAnswer = false;
+    EXPECT_FALSE(window->commitSessionData([] { return true; }));
+    EXPECT_EQ(m_platform.count("confirm "), 1);
+    EXPECT_TRUE(window->isVisible());
+
+    // The session then tells the program to quit: no question either.
+    failing.failWriteNumber(1);
+    window->close();
+    EXPECT_EQ(m_platform.count("confirm "), 1);
+    EXPECT_EQ(test::readBytes(m_folder.path() / "Rescue2" / "Notes" / "0.txt"), "rescued\r\n");
+    EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(FrmMainTest, UnreadableNotesStopTheStartWithoutTouchingThem) {
     fs::create_directory(notes());
     test::writeBytes(notes() / "0.txt", "precious\r\n");
@@ -141,6 +232,21 @@ TEST_F(FrmMainTest, UnreadableNotesStopTheStartWithoutTouchingThem) {
     EXPECT_FALSE(window.Form_Load());
     EXPECT_EQ(m_platform.count("error "), 1);
     EXPECT_EQ(test::readBytes(notes() / "0.txt"), "precious\r\n");
+}
+
+TEST_F(FrmMainTest, ProblemsFoundAtStartAreListedInOneMessage) {
+    fs::create_directory(notes());
+    for (int i = 0; i < 12; ++i) {
+        test::writeBytes(notes() / (std::to_string(i) + ".txt"), "\xFF\xFE\r\n");
+    }
+    auto window = start();
+    EXPECT_EQ(window->notesPage()->list()->count(), 12);
+    ASSERT_EQ(m_platform.count("error "), 1);
+    ASSERT_EQ(m_platform.count("console "), 1);
+    const auto message = std::find_if(m_platform.calls.begin(), m_platform.calls.end(),
+                                      [](const std::string& call) { return call.starts_with("error "); });
+    EXPECT_NE(message->find("/Notes/0.txt: "), std::string::npos);
+    EXPECT_NE(message->find("另有 2 个文件"), std::string::npos);
 }
 
 TEST_F(FrmMainTest, TheFlagFileDecidesTheRegistrationAtStart) {

@@ -6,6 +6,7 @@
 #include "support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -100,7 +101,7 @@ TEST_F(NoteStorageTest, FilesAreListedByNameWithoutRegardToCaseAndRenumberedAtTh
     EXPECT_EQ(stored.texts, expected);
 
     m_storage.save(stored.texts, false);
-    EXPECT_FALSE(fs::exists(notes() / "sub"));
+    EXPECT_EQ(test::readBytes(notes() / "sub" / "inner.txt"), "ignored\r\n");
     EXPECT_EQ(test::readBytes(notes() / "13.txt"), "foreign\r\n");
     EXPECT_EQ(test::readBytes(notes() / "2.txt"), "note K\r\n");
     EXPECT_EQ(m_storage.load().texts.size(), expected.size());
@@ -108,12 +109,12 @@ TEST_F(NoteStorageTest, FilesAreListedByNameWithoutRegardToCaseAndRenumberedAtTh
 
 TEST_F(NoteStorageTest, ForeignEncodingsAndEmptyFiles) {
     m_storage.prepare();
-    test::writeBytes(notes() / "0.txt", "\xEF\xBB\xBFUTF-8 \xE8\xAE\xB0\xE4\xBA\x8B\r\n");
+    test::writeBytes(notes() / "0.txt", "\xEF\xBB\xBF(UTF-8) \xE8\xAE\xB0\xE4\xBA\x8B\r\n");
     test::writeBytes(notes() / "1.txt", "");
     // Not GB18030, but valid UTF-8.
     test::writeBytes(notes() / "2.txt", "price \xE2\x82\xAC\r\n");
     const StoredNotes stored = m_storage.load();
-    EXPECT_EQ(stored.texts, (Texts{u"UTF-8 记事", u"", u"price €"}));
+    EXPECT_EQ(stored.texts, (Texts{u"(UTF-8) 记事", u"", u"price €"}));
     EXPECT_TRUE(stored.warnings.empty());
 }
 
@@ -137,6 +138,11 @@ TEST_F(NoteStorageTest, FlagFileIsReadByItsFirstTrimmedField) {
         test::writeBytes(flag(), content);
         EXPECT_EQ(m_storage.load().autoRun, expected) << content;
     }
+    // Only the start of a long file is read.
+    test::writeBytes(flag(), "1\r\n" + std::string(8 << 20, 'x'));
+    m_files.bytesRead = 0;
+    EXPECT_EQ(m_storage.load().autoRun, true);
+    EXPECT_LT(m_files.bytesRead, 65536u);
     fs::remove(flag());
     fs::create_directory(flag());
     const StoredNotes stored = m_storage.load();
@@ -153,7 +159,7 @@ TEST_F(NoteStorageTest, AFailedSaveLeavesTheLastSavedNotesOnDisk) {
     m_files.failWriteNumber(3);
     EXPECT_THROW(m_storage.save({u"new 1", u"new 2", u"new 3"}, true), StorageError);
     EXPECT_EQ(m_storage.load().texts, saved);
-    EXPECT_FALSE(fs::exists(m_folder.path() / "Notes.new"));
+    EXPECT_FALSE(fs::exists(m_folder.path() / "Notes.pennoc-new"));
 
     // The folder cannot be created, or either rename of the swap is refused (the flag's own rename is first).
     m_files.failCreateFolderNumber(1);
@@ -183,8 +189,8 @@ TEST_F(NoteStorageTest, AnInterruptedSaveIsFinishedOrRolledBackAtTheNextStart) {
         fs::create_directory(folder);
         test::writeBytes(folder / "0.txt", text + "\r\n");
     };
-    const fs::path fresh = m_folder.path() / "Notes.new";
-    const fs::path old = m_folder.path() / "Notes.old";
+    const fs::path fresh = m_folder.path() / "Notes.pennoc-new";
+    const fs::path old = m_folder.path() / "Notes.pennoc-old";
 
     // Cut short while the new set was being written: the old one stays.
     writeSet(notes(), "old");
@@ -206,6 +212,188 @@ TEST_F(NoteStorageTest, AnInterruptedSaveIsFinishedOrRolledBackAtTheNextStart) {
     m_storage.prepare();
     EXPECT_EQ(m_storage.load().texts, Texts{u"new"});
     EXPECT_FALSE(fs::exists(old));
+}
+
+TEST_F(NoteStorageTest, ACorruptFlagFileDoesNotMakeLaterNotesUnreadable) {
+    m_storage.prepare();
+    test::writeBytes(flag(), "\xFF\xFE\r\n");
+    // GB18030 that is not UTF-8 either.
+    test::writeBytes(notes() / "0.txt", "\xBC\xC7\xCA\xC2\r\n");
+    test::writeBytes(notes() / "1.txt", "\xFF\xFE\x81\r\n");
+    test::writeBytes(notes() / "2.txt", "\xB1\xBE\r\n");
+    const StoredNotes stored = m_storage.load();
+    EXPECT_EQ(stored.texts[0], u"记事");
+    EXPECT_EQ(stored.texts[2], u"本");
+    ASSERT_EQ(stored.warnings.size(), 1u);
+    EXPECT_EQ(stored.warnings[0].path(), notes() / "1.txt");
+}
+
+TEST_F(NoteStorageTest, AKeptOriginalNeverReplacesAnEarlierOne) {
+    m_storage.prepare();
+    const fs::path kept = m_folder.path() / "Notes.unreadable";
+    fs::create_directory(kept);
+    test::writeBytes(kept / "0.txt", "earlier original");
+    test::writeBytes(notes() / "0.txt", "\xFF\x81\r\n");
+    m_storage.load();
+    // A second start before any save finds the same bytes: they are kept once.
+    m_storage.load();
+    EXPECT_EQ(test::readBytes(kept / "0.txt"), "earlier original");
+    std::vector<std::string> copies;
+    for (const auto& entry : fs::directory_iterator(kept)) {
+        copies.push_back(test::readBytes(entry.path()));
+    }
+    std::sort(copies.begin(), copies.end());
+    EXPECT_EQ(copies, (std::vector<std::string>{"earlier original", "\xFF\x81\r\n"}));
+}
+
+TEST_F(NoteStorageTest, TextsThatLookLikeAByteOrderMarkComeBackAsWritten) {
+    m_storage.prepare();
+    m_storage.save({u"锘縨abc", u"锘"}, false);
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "\xEF\xBB\xBFmabc\r\n");
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"锘縨abc", u"锘"}));
+    // A file without the final line break that every saved file has is no saved file.
+    test::writeBytes(notes() / "2.txt", "\xEF\xBB\xBFmabc");
+    EXPECT_EQ(m_storage.load().texts[2], u"mabc");
+}
+
+TEST_F(NoteStorageTest, TheEuroSignIsCodePage936sSingleByte) {
+    m_storage.prepare();
+    test::writeBytes(notes() / "0.txt", "\x80 5, \xBC\xC7\r\n");
+    const StoredNotes stored = m_storage.load();
+    EXPECT_EQ(stored.texts, Texts{u"€ 5, 记"});
+    EXPECT_TRUE(stored.warnings.empty());
+    m_storage.save(stored.texts, false);
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "\x80 5, \xBC\xC7\r\n");
+    // A GB18030 € (two bytes) reads the same; a trail byte 0x80 stays part of its character.
+    test::writeBytes(notes() / "1.txt", "\xA2\xE3\x81\x80\r\n");
+    EXPECT_EQ(m_storage.load().texts[1], u"€亐");
+}
+
+TEST_F(NoteStorageTest, ATextThatCannotBeWrittenExactlyFailsTheSaveAndReplacesNothing) {
+    m_storage.prepare();
+    m_storage.save({u"kept"}, true);
+    EXPECT_THROW(m_storage.save({u"fine", std::u16string(u"lone ") + char16_t(0xD800) + u" half"}, false),
+                 StorageError);
+    EXPECT_EQ(test::readBytes(flag()), "1\r\n");
+    EXPECT_EQ(m_storage.load().texts, Texts{u"kept"});
+    EXPECT_EQ(noteFileNames(), std::vector<std::string>{"0.txt"});
+}
+
+TEST_F(NoteStorageTest, EntriesThatAreNoNotesAreMovedIntoTheNewSetUntouched) {
+    m_storage.prepare();
+    fs::create_directory(notes() / "archive");
+    test::writeBytes(notes() / "archive" / "2019.txt", "old\r\n");
+    ASSERT_EQ(::mkfifo((notes() / "pipe").c_str(), 0600), 0);
+    fs::create_directory_symlink("archive", notes() / "to archive");
+    fs::create_symlink("nowhere", notes() / "dangling");
+    struct stat before {};
+    ::stat((notes() / "archive").c_str(), &before);
+
+    const StoredNotes stored = m_storage.load();
+    EXPECT_TRUE(stored.texts.empty());
+    m_storage.save({u"new note"}, false);
+    m_storage.save({u"new note", u"another"}, false);
+
+    EXPECT_EQ(test::readBytes(notes() / "archive" / "2019.txt"), "old\r\n");
+    struct stat after {};
+    ::stat((notes() / "archive").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_TRUE(fs::is_fifo(fs::symlink_status(notes() / "pipe")));
+    EXPECT_EQ(fs::read_symlink(notes() / "to archive"), "archive");
+    EXPECT_EQ(fs::read_symlink(notes() / "dangling"), "nowhere");
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"new note", u"another"}));
+
+    // A folder where a note file is to go stops the save before anything changes.
+    fs::create_directory(notes() / "2.txt");
+    EXPECT_THROW(m_storage.save({u"a", u"b", u"c"}, false), StorageError);
+    EXPECT_TRUE(fs::is_directory(notes() / "2.txt"));
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"new note", u"another"}));
+}
+
+TEST_F(NoteStorageTest, FoldersThatTheUserNamedLikeTheSavesOwnAreLeftAlone) {
+    for (const char* name : {"Notes.old", "Notes.new"}) {
+        fs::create_directory(m_folder.path() / name);
+        test::writeBytes(m_folder.path() / name / "0.txt", "backup\r\n");
+    }
+    m_storage.prepare();
+    m_storage.save({u"note"}, false);
+    m_storage.prepare();
+    for (const char* name : {"Notes.old", "Notes.new"}) {
+        EXPECT_EQ(test::readBytes(m_folder.path() / name / "0.txt"), "backup\r\n") << name;
+    }
+}
+
+TEST_F(NoteStorageTest, PermissionsStayAsTheyWereAndNewDataIsPrivate) {
+    const auto mode = [](const fs::path& path) { return fs::status(path).permissions(); };
+    m_storage.prepare();
+    m_storage.save({u"first"}, false);
+    EXPECT_EQ(mode(notes()), fs::perms::owner_all);
+    EXPECT_EQ(mode(notes() / "0.txt"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(mode(flag()), fs::perms::owner_read | fs::perms::owner_write);
+
+    const fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(notes(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+    fs::permissions(notes() / "0.txt", shared);
+    fs::permissions(flag(), shared | fs::perms::others_read);
+    m_storage.load();
+    m_storage.save({u"first", u"added"}, true);
+    EXPECT_EQ(mode(notes()), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
+    EXPECT_EQ(mode(notes() / "0.txt"), shared);
+    EXPECT_EQ(mode(notes() / "1.txt"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(mode(flag()), shared | fs::perms::others_read);
+}
+
+TEST_F(NoteStorageTest, ALinkedNotesFolderIsSavedIntoItsTarget) {
+    const fs::path synced = m_folder.path() / "synced";
+    fs::create_directories(synced / "Notes");
+    test::writeBytes(synced / "Notes" / "0.txt", "synced\r\n");
+    fs::create_directory_symlink(synced / "Notes", notes());
+    m_storage.prepare();
+    EXPECT_EQ(m_storage.load().texts, Texts{u"synced"});
+    m_storage.save({u"synced", u"changed"}, false);
+    m_storage.prepare();
+    EXPECT_TRUE(fs::is_symlink(notes()));
+    EXPECT_EQ(test::readBytes(synced / "Notes" / "1.txt"), "changed\r\n");
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"synced", u"changed"}));
+    std::vector<std::string> beside;
+    for (const auto& entry : fs::directory_iterator(synced)) {
+        beside.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(beside, std::vector<std::string>{"Notes"});
+}
+
+TEST_F(NoteStorageTest, ALinkedNoteStaysALinkAndOnlyRegularTargetsAreRead) {
+    m_storage.prepare();
+    const fs::path outside = m_folder.path() / "outside.txt";
+    test::writeBytes(outside, "outside\r\n");
+    fs::permissions(outside, fs::perms::owner_read | fs::perms::owner_write);
+    test::writeBytes(notes() / "0.txt", "plain\r\n");
+    fs::create_symlink(outside, notes() / "1.txt");
+    ASSERT_EQ(::mkfifo((m_folder.path() / "fifo").c_str(), 0600), 0);
+    fs::create_symlink(m_folder.path() / "fifo", notes() / "2.txt");
+
+    StoredNotes stored = m_storage.load();
+    EXPECT_EQ(stored.texts, (Texts{u"plain", u"outside"}));
+    ASSERT_EQ(stored.warnings.size(), 1u);
+    EXPECT_EQ(stored.warnings[0].path(), notes() / "2.txt");
+
+    m_storage.save(stored.texts, false);
+    EXPECT_EQ(fs::read_symlink(notes() / "1.txt"), outside);
+    EXPECT_EQ(fs::read_symlink(notes() / "2.txt"), m_folder.path() / "fifo");
+    // An edit goes into the linked file, which keeps its permissions.
+    m_storage.save({u"plain", u"edited"}, false);
+    EXPECT_EQ(fs::read_symlink(notes() / "1.txt"), outside);
+    EXPECT_EQ(test::readBytes(outside), "edited\r\n");
+    EXPECT_EQ(fs::status(outside).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    // Removing the note before it moves the link up; no other note's text reaches its file.
+    m_storage.save({u"edited", u"added"}, false);
+    EXPECT_EQ(fs::read_symlink(notes() / "0.txt"), outside);
+    EXPECT_EQ(test::readBytes(outside), "edited\r\n");
+    // Removing the linked note removes the link, never the file.
+    m_storage.save({u"added"}, false);
+    EXPECT_FALSE(fs::is_symlink(notes() / "0.txt"));
+    EXPECT_EQ(test::readBytes(outside), "edited\r\n");
 }
 
 TEST(NoteListing, ComparesNamesAsTextWithoutRegardToCase) {

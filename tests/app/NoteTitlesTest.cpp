@@ -15,6 +15,9 @@ TEST(NoteTitles, AtLoadBlankTextsGetThePlaceholderAndLongOnesAreCutWithoutMark) 
     // The 24th cell would be the first half of 记.
     EXPECT_EQ(titleAtLoad(u"abcdefghijklmnopqrstuvw记"), u"abcdefghijklmnopqrstuvw");
     EXPECT_EQ(titleAtLoad(u"a\r\nb"), u"a\r\nb");
+    // The 24th cell would be the first half of a surrogate pair.
+    EXPECT_EQ(titleAtLoad(u"abcdefghijklmnopqrstuvw😀"), u"abcdefghijklmnopqrstuvw");
+    EXPECT_EQ(titleWhenDrawerOpens(u"abcdefghijklmnopqrstuvw😀"), u"abcdefghijklmnopqrstuvw...");
 }
 
 TEST(NoteTitles, WhenTheDrawerOpensLongTextsGetAnEllipsis) {

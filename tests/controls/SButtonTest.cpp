@@ -111,7 +111,8 @@ TEST_F(SButtonTest, HoverIsRaisedOncePerMoveAndALookChangeShowsAtOnce) {
     QTest::mouseMove(m_button, {30, 12});
     EXPECT_EQ(hovers.count(), 3);
     EXPECT_EQ(surface(), qRgb(102, 204, 255));
-    EXPECT_EQ(QWidget::mouseGrabber(), m_button);
+    // A held pointer would leave every other window, a modal one included, deaf to the mouse.
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 
     m_button->setBackColorHover(colors::kAccent);
     EXPECT_EQ(surface(), rgb(colors::kAccent));
@@ -137,14 +138,12 @@ TEST_F(SButtonTest, ClickIsRaisedOnLeftPressBeforeThePressedLookIsPainted) {
     EXPECT_EQ(surface(), qRgb(102, 204, 255));
 }
 
-TEST_F(SButtonTest, MovingOutsideRestoresTheNormalLookAndReleasesThePointer) {
+TEST_F(SButtonTest, LeavingRestoresTheNormalLook) {
     QTest::mouseMove(m_button, {10, 10});
-    ASSERT_EQ(QWidget::mouseGrabber(), m_button);
+    ASSERT_EQ(surface(), qRgb(102, 204, 255));
 
-    // On the host, yet it still reaches the button, which holds the pointer.
     QTest::mouseMove(&m_host, {170, 80});
     EXPECT_EQ(surface(), qRgb(51, 204, 255));
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 }
 
 TEST_F(SButtonTest, DraggingOffAPressedButtonAndReleasingLeavesTheNormalLook) {
@@ -169,8 +168,6 @@ TEST_F(SButtonTest, DisabledButtonShowsSystemColoursAndRaisesNothing) {
     EXPECT_EQ(surface(), rgb(colors::kSystemButtonFace));
     EXPECT_EQ(corner(), rgb(colors::kSystemDarkShadow));
     EXPECT_EQ(captionColor().rgb(), rgb(colors::kSystemGrayText));
-    // Holding on to the pointer would keep every other control from being clicked.
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
 
     QSignalSpy clicks(m_button, &SButton::Click);
     QSignalSpy hovers(m_button, &SButton::Hover);
@@ -199,11 +196,10 @@ TEST_F(SButtonTest, CaptionIsRecentredWhenCaptionOrFontChanges) {
     EXPECT_EQ(shape1()->geometry(), m_button->rect());
 }
 
-TEST_F(SButtonTest, ButtonHiddenByItsClickHandlerLetsGoAndComesBackNormal) {
+TEST_F(SButtonTest, ButtonHiddenByItsClickHandlerComesBackNormal) {
     QObject::connect(m_button, &SButton::Click, m_button, [this] { m_button->hide(); });
     QTest::mouseMove(m_button, {10, 10});
     QTest::mousePress(m_button, Qt::LeftButton, {}, {10, 10});
-    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     QTest::mouseRelease(m_button, Qt::LeftButton, {}, {10, 10});
 
     m_button->show();

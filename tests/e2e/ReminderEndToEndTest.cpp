@@ -1,3 +1,4 @@
+#include "e2e/DesktopInput.h"
 #include "e2e/ProgramProcess.h"
 #include "support/TemporaryFolder.h"
 
@@ -9,34 +10,12 @@
 namespace pennoc {
 namespace {
 
-// Runs xdotool on the test's X display and gives what it printed.
-QString xdotool(const QStringList& arguments) {
-    QProcess tool;
-    tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(10000);
-    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-}
+using test::clickAt;
+using test::findWindow;
+using test::xdotool;
 
-QString findWindow(const QString& namePattern) {
-    return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), namePattern})
-        .section(QLatin1Char('\n'), 0, 0);
-}
-
-// Clicks at a point of the main window, in pixels from its top-left corner. The points are the design places
-// of the controls: content panel at (1, 22), pages at (8, 32) inside it, the time panel at (0, 72) in the page.
-void clickAt(const QString& window, int x, int y) {
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(x), QString::number(y),
-             QStringLiteral("click"), QStringLiteral("1")});
-    QThread::msleep(400);
-}
-
-void type(const QString& window, const QString& text) {
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
-    QThread::msleep(400);
-}
-
+// The points clicked are the design places of the controls: content panel at (1, 22), pages at (8, 32)
+// inside it, the time panel at (0, 72) in the page.
 TEST(ReminderEndToEnd, AOneMinuteCountdownEnteredInTheWindowPopsUpAfterSixtyOneTicks) {
     test::TemporaryFolder folder;
     QProcess program;
@@ -49,15 +28,15 @@ TEST(ReminderEndToEnd, AOneMinuteCountdownEnteredInTheWindowPopsUpAfterSixtyOneT
     // Clicks only count once the window has been painted and takes input.
     QThread::msleep(1000);
 
-    clickAt(window, 93, 38);   // tab " 待办 "
-    clickAt(window, 161, 141); // "更改" of the time line
-    clickAt(window, 233, 142); // "以倒计时方式计时"
-    clickAt(window, 310, 244); // the minutes field
-    type(window, QStringLiteral("01"));
-    clickAt(window, 325, 478); // "应用"
-    clickAt(window, 177, 82);  // the title box
-    type(window, QStringLiteral("e2e tea"));
-    clickAt(window, 381, 422); // "保存"
+    clickAt(window, {93, 38});   // tab " 待办 "
+    clickAt(window, {161, 141}); // "更改" of the time line
+    clickAt(window, {233, 142}); // "以倒计时方式计时"
+    clickAt(window, {310, 244}); // the minutes field
+    test::typeInto(window, QStringLiteral("01"));
+    clickAt(window, {325, 478}); // "应用"
+    clickAt(window, {177, 82});  // the title box
+    test::typeInto(window, QStringLiteral("e2e tea"));
+    clickAt(window, {381, 422}); // "保存"
     QElapsedTimer sinceSaved;
     sinceSaved.start();
 

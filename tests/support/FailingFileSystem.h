@@ -14,12 +14,15 @@ public:
     void failRenameNumber(int n) { m_failingRename = m_renames + n; }
     void failCreateFolderNumber(int n) { m_failingCreateFolder = m_createFolders + n; }
     bool failReads = false;
+    // Bytes handed out by reads so far.
+    mutable std::size_t bytesRead = 0;
 
-    void writeFile(const std::filesystem::path& path, std::string_view bytes) override {
+    void writeFile(const std::filesystem::path& path, std::string_view bytes,
+                   std::filesystem::perms permissions) override {
         if (++m_writes == m_failingWrite) {
             throw StorageError(path, "No space left on device");
         }
-        LocalFileSystem::writeFile(path, bytes);
+        LocalFileSystem::writeFile(path, bytes, permissions);
     }
 
     void rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
@@ -29,18 +32,20 @@ public:
         LocalFileSystem::rename(from, to);
     }
 
-    void createFolder(const std::filesystem::path& path) override {
+    void createFolder(const std::filesystem::path& path, std::filesystem::perms permissions) override {
         if (++m_createFolders == m_failingCreateFolder) {
             throw StorageError(path, "Read-only file system");
         }
-        LocalFileSystem::createFolder(path);
+        LocalFileSystem::createFolder(path, permissions);
     }
 
-    std::string readFile(const std::filesystem::path& path) const override {
+    std::string readFile(const std::filesystem::path& path, std::size_t limit) const override {
         if (failReads) {
             throw StorageError(path, "Permission denied");
         }
-        return LocalFileSystem::readFile(path);
+        std::string bytes = LocalFileSystem::readFile(path, limit);
+        bytesRead += bytes.size();
+        return bytes;
     }
 
 private:

@@ -1,5 +1,7 @@
 #include "support/RecordingPlatform.h"
 
+#include <QCoreApplication>
+#include <QScopeGuard>
 #include <QString>
 #include <algorithm>
 
@@ -29,13 +31,24 @@ public:
     bool isActive() const override { return m_active; }
 
     std::chrono::milliseconds interval() const { return m_interval; }
-    void fire() { m_onTick(); }
+
+    // Like Qt, which delivers no timeout of a timer while its previous one is still being handled (a modal
+    // window opened inside the handler, say).
+    void fire() {
+        if (m_firing) {
+            return;
+        }
+        m_firing = true;
+        const auto done = qScopeGuard([this] { m_firing = false; });
+        m_onTick();
+    }
 
 private:
     RecordingPlatform& m_platform;
     std::chrono::milliseconds m_interval;
     std::function<void()> m_onTick;
     bool m_active = false;
+    bool m_firing = false;
 };
 
 RecordingPlatform::RecordingPlatform(std::filesystem::path programFolder)
@@ -61,6 +74,10 @@ void RecordingPlatform::tick(std::chrono::milliseconds interval, int times) {
             if (std::find(m_timers.begin(), m_timers.end(), timer) != m_timers.end()) {
                 timer->fire();
             }
+        }
+        // The real event loop handles what the handlers posted before the next timeout comes.
+        if (QCoreApplication::instance()) {
+            QCoreApplication::sendPostedEvents();
         }
     }
 }
@@ -112,22 +129,38 @@ void RecordingPlatform::unregisterAutoRun() {
 
 void RecordingPlatform::showErrorMessage(const std::u16string& title, const std::u16string& text) {
     record("error " + utf8(title) + "|" + utf8(text));
+    keepDialogOpen();
 }
 
 bool RecordingPlatform::askToConfirm(const std::u16string& title, const std::u16string& text) {
     record("confirm " + utf8(title) + "|" + utf8(text));
+    keepDialogOpen();
     return confirmAnswer;
 }
 
 std::optional<std::filesystem::path> RecordingPlatform::chooseFileToOpen(const OpenFileRequest& request) {
     dialogRequests.push_back(request);
     record("dialog " + utf8(request.title));
+    keepDialogOpen();
     if (dialogAnswers.empty()) {
         return std::nullopt;
     }
     std::optional<std::filesystem::path> answer = dialogAnswers.front();
     dialogAnswers.pop_front();
     return answer;
+}
+
+std::filesystem::path RecordingPlatform::createRescueFolder() {
+    const std::filesystem::path folder = m_programFolder / ("Rescue" + std::to_string(++m_rescueFolders));
+    std::filesystem::create_directory(folder);
+    record("rescueFolder " + folder.string());
+    return folder;
+}
+
+void RecordingPlatform::keepDialogOpen() {
+    if (auto whileOpen = std::exchange(whileDialogOpen, nullptr)) {
+        whileOpen();
+    }
 }
 
 void RecordingPlatform::reportToConsole(const std::u16string& text) {

@@ -16,7 +16,8 @@ class FakeTimer;
 // A platform for tests: real files in a folder of the test's choosing and the real text codec; everything
 // else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>",
 // "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console <text>",
-// "dialog <title>"), in UTF-8. Timers run only when the test ticks them.
+// "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them; a timer still
+// handling a tick misses the next ones, as Qt's do. After each tick the events the handlers posted are handled.
 class RecordingPlatform : public PlatformServices {
 public:
     explicit RecordingPlatform(std::filesystem::path programFolder);
@@ -40,6 +41,7 @@ public:
     void showErrorMessage(const std::u16string& title, const std::u16string& text) override;
     bool askToConfirm(const std::u16string& title, const std::u16string& text) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) override;
+    std::filesystem::path createRescueFolder() override;
     void reportToConsole(const std::u16string& text) override;
 
     // Fires every running timer with this interval, `times` times over.
@@ -56,17 +58,22 @@ public:
     // Answers for the next file dialogs, in order; an empty deque answers "cancelled".
     std::deque<std::optional<std::filesystem::path>> dialogAnswers;
     std::vector<OpenFileRequest> dialogRequests;
+    // Runs once, while the next modal dialog is open, as a person's time at a dialog, during which timers
+    // go on: to tick them there, say.
+    std::function<void()> whileDialogOpen;
     // Replaces the real file system (to make operations fail), when set.
     FileSystem* fileSystem = nullptr;
 
 private:
     friend class FakeTimer;
     void record(std::string call);
+    void keepDialogOpen();
 
     std::filesystem::path m_programFolder;
     LocalFileSystem m_files;
     Gb18030Codec m_codec;
     std::vector<FakeTimer*> m_timers;
+    int m_rescueFolders = 0;
 };
 
 std::string utf8(std::u16string_view text);

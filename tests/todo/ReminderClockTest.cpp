@@ -29,14 +29,16 @@ protected:
     std::vector<std::u16string> ran;
     // The list as each action found it when it started.
     std::vector<std::vector<std::u16string>> seen;
-    // Stands for what happens while an action runs, such as the ticks that arrive while a pop-up is open.
-    std::function<void()> whileRunning;
+    // What each action reports: a pop-up stays open after its runner has returned.
+    ReminderClock::ActionProgress progress = ReminderClock::ActionProgress::Finished;
+    bool failing = false;
     ReminderClock clock{list, [this](const std::u16string& action) {
                             ran.push_back(action);
                             seen.push_back(lines());
-                            if (auto during = std::exchange(whileRunning, nullptr)) {
-                                during();
+                            if (failing) {
+                                throw std::runtime_error("no pop-up");
                             }
+                            return progress;
                         }};
 };
 
@@ -87,14 +89,22 @@ TEST_F(ReminderClockTest, EntriesDueTogetherRunOneAfterAnotherWhileCountdownsGoO
     add(u"(-00:00:00)A", u"0A");
     add(u"(-00:00:00)B", u"0B");
     add(u"(-00:00:05)C", u"0C");
-    whileRunning = [this] { tick(3); };
+    progress = ReminderClock::ActionProgress::StillRunning;
     tick();
+    tick(3);
+    ASSERT_EQ(ran, std::vector<std::u16string>{u"0A"});
+    clock.actionFinished();
     ASSERT_EQ(ran, (std::vector<std::u16string>{u"0A", u"0B"}));
     EXPECT_EQ(seen[0][2], u"(-00:00:00)B");
     // The ticks during the first pop-up counted C down, but took nothing below zero.
     EXPECT_EQ(seen[1],
               (std::vector<std::u16string>{u"(-00:00:00)D", u"(已经完成项目)A", u"(已经完成项目)B", u"(-00:00:02)C"}));
+    clock.actionFinished();
     EXPECT_EQ(list.line(3), u"(-00:00:01)C");
+    // A late or repeated report changes nothing.
+    clock.actionFinished();
+    EXPECT_EQ(ran.size(), 2u);
+    progress = ReminderClock::ActionProgress::Finished;
     tick();
     EXPECT_EQ(ran.back(), u"0D");
     tick();
@@ -106,8 +116,11 @@ TEST_F(ReminderClockTest, TimeOfDayThatComesDuringAPopupFiresOnceItCloses) {
     add(u"(-00:00:00)A", u"0A");
     add(u"(+12:01)after", u"0after");
     add(u"(+12:02)later", u"0later");
-    whileRunning = [this] { clock.tick(u"12:01"); };
+    progress = ReminderClock::ActionProgress::StillRunning;
     tick();
+    clock.tick(u"12:01");
+    progress = ReminderClock::ActionProgress::Finished;
+    clock.actionFinished();
     // The waiting tick goes on with its own minute, 12:00, but "after" fell due meanwhile.
     EXPECT_EQ(ran, (std::vector<std::u16string>{u"0A", u"0after"}));
     EXPECT_EQ(list.line(0), u"(+12:01)before");
@@ -124,12 +137,13 @@ TEST_F(ReminderClockTest, EntriesRemovedOrAddedDuringAnActionAreNeitherRunNorVis
     add(u"(-00:00:00)B", u"0B");
     add(u"(-00:00:00)C", u"0C");
     add(u"(-00:00:03)D", u"0D");
-    whileRunning = [this] {
-        list.removeAt(0);
-        list.removeAt(0);
-        add(u"(-00:00:00)E", u"0E");
-    };
+    progress = ReminderClock::ActionProgress::StillRunning;
     tick();
+    list.removeAt(0);
+    list.removeAt(0);
+    add(u"(-00:00:00)E", u"0E");
+    progress = ReminderClock::ActionProgress::Finished;
+    clock.actionFinished();
     EXPECT_EQ(ran, (std::vector<std::u16string>{u"0A", u"0C"}));
     EXPECT_EQ(lines(), (std::vector<std::u16string>{u"(已经完成项目)C", u"(-00:00:02)D", u"(-00:00:00)E"}));
     tick();
@@ -139,9 +153,10 @@ TEST_F(ReminderClockTest, EntriesRemovedOrAddedDuringAnActionAreNeitherRunNorVis
 TEST_F(ReminderClockTest, FailingActionDoesNotLeaveTheClockWaiting) {
     add(u"(-00:00:00)A", u"0A");
     add(u"(-00:00:01)B", u"0B");
-    whileRunning = [] { throw std::runtime_error("no pop-up"); };
+    failing = true;
     EXPECT_THROW(tick(), std::runtime_error);
     EXPECT_EQ(list.line(0), u"(已经完成项目)A");
+    failing = false;
     tick(2);
     EXPECT_EQ(ran, (std::vector<std::u16string>{u"0A", u"0B"}));
 }

@@ -1,7 +1,9 @@
+#include "app/ClickableLabel.h"
 #include "app/FrmMain.h"
 #include "app/NotesPage.h"
 #include "controls/SButton.h"
 #include "support/FileHelpers.h"
+#include "support/PointerInput.h"
 #include "support/RecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/TodoPage.h"
@@ -16,43 +18,63 @@
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
+using pennoc::test::centreOf;
+using pennoc::test::clickAt;
+using pennoc::test::movePointerTo;
 using namespace std::chrono_literals;
 
 namespace pennoc {
 namespace {
 
-// Closes every pop-up as soon as the event loop that waits for it runs, noting what each showed.
-class PopupCloser : public QObject {
-public:
-    PopupCloser() {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                auto* popup = qobject_cast<FrmMessage*>(widget);
-                if (popup && popup->isVisible()) {
-                    shown.push_back(popup->findChild<QLabel*>("LblFormTitle")->text() + "|" +
-                                    popup->findChild<QLabel*>("LblMessage")->text());
-                    popup->close();
-                }
-            }
-        });
-        m_timer.start(0);
+std::vector<FrmMessage*> openPopups() {
+    std::vector<FrmMessage*> popups;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* popup = qobject_cast<FrmMessage*>(widget); popup && popup->isVisible()) {
+            popups.push_back(popup);
+        }
     }
+    return popups;
+}
 
-    QStringList shown;
+QString shownText(FrmMessage* popup) {
+    return popup->findChild<QLabel*>("LblFormTitle")->text() + "|" + popup->findChild<QLabel*>("LblMessage")->text();
+}
 
-private:
-    QTimer m_timer;
-};
+// Clicks "确定" of the pop-up on top with the pointer; true when that closed it.
+bool confirmWithPointer() {
+    const std::vector<FrmMessage*> before = openPopups();
+    if (before.empty()) {
+        return false;
+    }
+    QPointer<FrmMessage> top = qobject_cast<FrmMessage*>(QApplication::activeModalWidget());
+    if (!top) {
+        return false;
+    }
+    clickAt(centreOf(top->findChild<QLabel*>("LblConfirm")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return !top;
+}
 
 class ReminderRoadTest : public ::testing::Test {
 protected:
     ReminderRoadTest() {
         m_window.Form_Initialize();
         EXPECT_TRUE(m_window.Form_Load());
+        m_window.show();
+        m_window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    }
+
+    ~ReminderRoadTest() override {
+        for (FrmMessage* popup : openPopups()) {
+            popup->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     TodoPage& page() { return *m_window.todoPage(); }
     std::u16string line(int index) { return page().todoList().line(index); }
+    void showTodoPage() { clickAt(centreOf(m_window.pageTab(1))); }
 
     test::TemporaryFolder m_folder;
     test::RecordingPlatform m_platform{m_folder.path()};
@@ -69,9 +91,11 @@ TEST_F(ReminderRoadTest, ShutdownSampleSavesTheNotesAndPowersOffOnceAfterHalfAnH
         }
     };
 
-    page().SButton2_Click();
-    QTest::mouseClick(page().sampleButton(5), Qt::LeftButton);
-    EXPECT_FALSE(page().samplePanel()->isVisible());
+    showTodoPage();
+    clickAt(centreOf(page().samplesOpener()));
+    ASSERT_FALSE(page().samplePanel()->isHidden());
+    clickAt(centreOf(page().sampleButton(5)));
+    EXPECT_TRUE(page().samplePanel()->isHidden());
     ASSERT_EQ(page().todoList().count(), 1);
     EXPECT_EQ(line(0), u"(-00:30:00)关机");
 
@@ -86,49 +110,90 @@ TEST_F(ReminderRoadTest, ShutdownSampleSavesTheNotesAndPowersOffOnceAfterHalfAnH
     EXPECT_EQ(m_platform.count("command "), 1);
 }
 
-TEST_F(ReminderRoadTest, AMessageReminderShowsItsPopUpWithTwoBeeps) {
-    PopupCloser closer;
-    page().SButton4_Click(0);
-    m_platform.tick(1000ms, 600);
-    EXPECT_TRUE(closer.shown.isEmpty());
-    m_platform.tick(1000ms, 1);
-    EXPECT_EQ(closer.shown, QStringList{"待办|体温测量时间到了"});
-    EXPECT_EQ(m_platform.count("beep"), 2);
-    EXPECT_TRUE(fs::exists(m_folder.path() / "Notes"));
-}
+TEST_F(ReminderRoadTest, APopUpOpenedUnderTheRestingPointerClosesWithItsOkLabel) {
+    showTodoPage();
+    page().todoList().append(u"(-00:00:00)体温测量时间到了！", u"0体温测量时间到了");
+    // The pointer rests on "常用" when the clock opens the pop-up.
+    movePointerTo(centreOf(page().samplesOpener()));
+    ASSERT_TRUE(page().samplesOpener()->underMouse());
 
-TEST_F(ReminderRoadTest, TwoRemindersDueTogetherRunOneAfterTheOther) {
-    page().SButton4_Click(3);
-    page().SButton4_Click(3);
-    page().SButton4_Click(0);
-    std::vector<std::u16string> linesWhenFirstShown;
-    int ticksDuringFirst = 0;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, &closer, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* popup = qobject_cast<FrmMessage*>(widget);
-            if (!popup || !popup->isVisible()) {
-                continue;
-            }
-            if (linesWhenFirstShown.empty()) {
-                // Ticks keep coming while the first pop-up waits for the user.
-                m_platform.tick(1000ms, 3);
-                ticksDuringFirst = 3;
-                linesWhenFirstShown = {line(0), line(1), line(2)};
-            }
+    // The person acts once the pop-up shows, wherever the clock's handler is by then.
+    QStringList shown;
+    bool closedByPointer = false;
+    QTimer::singleShot(100, &m_window, [&] {
+        const std::vector<FrmMessage*> popups = openPopups();
+        if (popups.empty()) {
+            return;
+        }
+        shown.append(shownText(popups.front()));
+        closedByPointer = confirmWithPointer();
+        // Lets a waiting clock go on should the pointer have failed.
+        for (FrmMessage* popup : openPopups()) {
             popup->close();
         }
     });
-    closer.start(0);
+    m_platform.tick(1000ms, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !shown.isEmpty(); }, 2000));
 
-    m_platform.tick(1000ms, 301);
-    EXPECT_EQ(ticksDuringFirst, 3);
-    ASSERT_EQ(linesWhenFirstShown.size(), 3u);
-    EXPECT_EQ(linesWhenFirstShown[0], u"(已经完成项目)面泡好了！");
-    EXPECT_EQ(linesWhenFirstShown[1], u"(-00:00:00)面泡好了！");
-    EXPECT_EQ(linesWhenFirstShown[2], u"(-00:04:57)体温测量时间到了！");
-    EXPECT_EQ(line(1), u"(已经完成项目)面泡好了！");
+    EXPECT_EQ(shown, QStringList{"待办|体温测量时间到了"});
+    EXPECT_TRUE(closedByPointer);
+    EXPECT_EQ(m_platform.count("beep"), 2);
+    // The press went to nothing in the main window either.
+    EXPECT_TRUE(page().samplePanel()->isHidden());
+}
+
+TEST_F(ReminderRoadTest, CountdownsGoOnWhileAPopUpIsOpenAndOneDueMeanwhileFollowsItsClose) {
+    TodoList& list = page().todoList();
+    list.append(u"(-00:00:00)first", u"0first");
+    list.append(u"(-00:00:02)second", u"0second");
+    list.append(u"(-00:01:00)tea", u"0tea");
+
+    std::vector<std::u16string> linesWhileOpen;
+    bool closedByPointer = false;
+    QTimer::singleShot(100, &m_window, [&] {
+        if (openPopups().empty()) {
+            return;
+        }
+        // Three seconds go by while the person reads the pop-up.
+        m_platform.tick(1000ms, 3);
+        linesWhileOpen = {line(0), line(1), line(2)};
+        closedByPointer = confirmWithPointer();
+        for (FrmMessage* popup : openPopups()) {
+            if (shownText(popup) == "待办|first") {
+                popup->close();
+            }
+        }
+    });
+    m_platform.tick(1000ms, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !linesWhileOpen.empty(); }, 2000));
+
+    EXPECT_EQ(linesWhileOpen,
+              (std::vector<std::u16string>{u"(已经完成项目)first", u"(-00:00:00)second", u"(-00:00:57)tea"}));
+    EXPECT_TRUE(closedByPointer);
+    // "second" fell due while "first" was open, and shows as soon as that is closed.
+    QCoreApplication::sendPostedEvents();
+    const std::vector<FrmMessage*> popups = openPopups();
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(shownText(popups.front()), "待办|second");
+    EXPECT_EQ(line(1), u"(已经完成项目)second");
+    m_platform.tick(1000ms, 2);
+    EXPECT_EQ(line(2), u"(-00:00:55)tea");
+    EXPECT_TRUE(confirmWithPointer());
     EXPECT_EQ(m_platform.count("beep"), 4);
+}
+
+TEST_F(ReminderRoadTest, ASaveErrorShownByAReminderDoesNotHoldTheClock) {
+    // A folder where the flag's new file must go makes every save fail.
+    std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
+    TodoList& list = page().todoList();
+    list.append(u"(-00:00:00)open", u"3/tmp/menu.txt");
+    list.append(u"(-00:01:00)tea", u"0tea");
+    m_platform.whileDialogOpen = [this] { m_platform.tick(1000ms, 3); };
+    m_platform.tick(1000ms, 1);
+    ASSERT_EQ(m_platform.count("error "), 1);
+    // Three ticks while the error box was open, and the one that found "open" due.
+    EXPECT_EQ(line(1), u"(-00:00:56)tea");
+    EXPECT_EQ(m_platform.calls.back(), "open /tmp/menu.txt");
 }
 
 TEST_F(ReminderRoadTest, TimeOfDayRemindersFireOnTheirMinute) {

@@ -62,13 +62,6 @@ TEST(TimeFieldsTest, WheelStepsOneAndStopsAtTheLimits) {
     }
 }
 
-TEST(TimeFieldsTest, CaptionCarriesTheModeAndTwoDigitFields) {
-    EXPECT_EQ(timeCaption(TimingMode::TimeOfDay, u"7", u"30"), u"时间   +07:30");
-    EXPECT_EQ(timeCaption(TimingMode::Countdown, u"02", u"0"), u"时间   -02:00");
-    EXPECT_EQ(timeCaption(TimingMode::Countdown, u"1a", u""), u"时间   -01:00");
-    EXPECT_EQ(timeCaption(TimingMode::None, u"05", u"30"), u"时间   没有设定时间");
-}
-
 TEST(TimeFieldsTest, NotchesAddUpFromSmallDeltas) {
     int pending = 0;
     EXPECT_EQ(takeWholeNotches(pending, 120), 1);

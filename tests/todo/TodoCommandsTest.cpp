@@ -2,6 +2,7 @@
 #include "support/RecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/ActionEditor.h"
+#include "todo/TaskAction.h"
 #include "todo/TimeEntry.h"
 #include "todo/TodoPage.h"
 
@@ -143,8 +144,9 @@ TEST_F(TodoCommandsTest, ClearingCompletedKeepsTheRestInOrderAndClearAllEmptiesT
 
 TEST_F(TodoCommandsTest, SamplesAppendTheirReminderAndCloseThePanel) {
     m_page.SButton2_Click();
+    ASSERT_FALSE(m_page.samplePanel()->isHidden());
     m_page.SButton4_Click(4);
-    EXPECT_FALSE(m_page.samplePanel()->isVisible());
+    EXPECT_TRUE(m_page.samplePanel()->isHidden());
     m_page.SButton4_Click(1);
     m_page.SButton4_Click(4);
     const Entries all = entries();
@@ -153,6 +155,18 @@ TEST_F(TodoCommandsTest, SamplesAppendTheirReminderAndCloseThePanel) {
     EXPECT_EQ(all[1].first, u"(-00:30:00)打个盹");
     EXPECT_EQ(all[1].second, u"3" + (m_folder.path() / "Sounds" / "SoftMusic" / "Canon.mid").u16string());
     EXPECT_EQ(all[2], all[0]);
+}
+
+// The panel's tabs and "保存" must agree on every kind, or a reminder silently runs as a pop-up.
+TEST_F(TodoCommandsTest, EveryTabAppliedIsTheKindSaved) {
+    for (int i = 0; i < static_cast<int>(TaskAction::kKinds.size()); ++i) {
+        m_page.actionEditor().Label12_Click();
+        QTest::mouseClick(m_page.findChild<QLabel*>(QStringLiteral("Label13_%1").arg(i)), Qt::LeftButton);
+        QTest::mouseClick(m_page.findChild<QLabel*>(QStringLiteral("Label23")), Qt::LeftButton);
+        save(QStringLiteral("kind %1").arg(i));
+        EXPECT_EQ(TaskAction::read(m_page.todoList().action(i)).type,
+                  TaskAction::kKinds[static_cast<std::size_t>(i)].type);
+    }
 }
 
 } // namespace

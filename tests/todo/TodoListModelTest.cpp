@@ -49,6 +49,7 @@ TEST_F(TodoListModelTest, TickReportsOnlyTheRowsItRewrote) {
     ReminderClock clock(list, [this](const std::u16string&) {
         // The completed line is already announced when the pop-up opens.
         EXPECT_EQ(changedRanges(), (QStringList{"0-1", "4-4"}));
+        return ReminderClock::ActionProgress::Finished;
     });
     clock.tick(u"12:00");
     EXPECT_EQ(changedRanges(), QStringList{"5-5"});

@@ -125,7 +125,7 @@ TEST_F(FrmMessageTest, TitleGrowsOnOneLineAndRunsUnderTheCloseBox) {
     QWidget* closeBox = part(window, "PicClose");
     window.setTitle(u"待办");
     const int lineHeight = title->height();
-    EXPECT_EQ(title->pos(), QPoint(4, 2));
+    EXPECT_EQ(title->x(), 4);
 
     window.setTitle(u"一个很长很长很长很长很长很长很长很长很长很长的标题");
     EXPECT_EQ(title->height(), lineHeight);
@@ -203,73 +203,57 @@ TEST_F(FrmMessageTest, CloseBoxAndOkLabelCloseAndDestroyTheWindowButKeysDoNot) {
 
 class ShowReminderPopupTest : public FrmMessageTest {
 protected:
-    void SetUp() override {
-        // A failing test must not leave the wait running for ever.
-        QTimer::singleShot(10000, &m_context, [] {
-            for (FrmMessage* popup : openPopups()) {
-                popup->close();
-            }
+    void show(const char16_t* message) {
+        pennoc::ShowReminderPopup(platform, message, u"待办", &m_context, [this, message] {
+            closedCalls.push_back(pennoc::test::utf8(message) + " after " + std::to_string(platform.calls.size()));
         });
     }
 
+    void TearDown() override {
+        for (FrmMessage* popup : openPopups()) {
+            popup->close();
+        }
+        flushDeletes();
+    }
+
     QObject m_context;
+    std::vector<std::string> closedCalls;
 };
 
 TEST_F(ShowReminderPopupTest, ShowsTheMessageModallyAndBeepsOnLoadAndAfterClosing) {
-    std::vector<std::string> callsWhileOpen;
-    QString shownMessage;
-    QString shownTitle;
-    bool modal = false;
-    QTimer::singleShot(0, &m_context, [&] {
-        ASSERT_EQ(openPopups().size(), 1u);
-        FrmMessage& popup = *openPopups().front();
-        callsWhileOpen = platform.calls;
-        shownMessage = qobject_cast<QLabel*>(part(popup, "LblMessage"))->text();
-        shownTitle = qobject_cast<QLabel*>(part(popup, "LblFormTitle"))->text();
-        modal = QApplication::activeModalWidget() == &popup;
-        click(popup, part(popup, "LblConfirm"));
-    });
+    show(u"体温测量时间到了");
 
-    pennoc::ShowReminderPopup(platform, u"体温测量时间到了", u"待办");
+    ASSERT_EQ(openPopups().size(), 1u);
+    FrmMessage& popup = *openPopups().front();
+    EXPECT_EQ(platform.calls, std::vector<std::string>{"beep"});
+    EXPECT_EQ(qobject_cast<QLabel*>(part(popup, "LblMessage"))->text(), QStringLiteral("体温测量时间到了"));
+    EXPECT_EQ(qobject_cast<QLabel*>(part(popup, "LblFormTitle"))->text(), QStringLiteral("待办"));
+    EXPECT_EQ(QApplication::activeModalWidget(), &popup);
 
-    EXPECT_EQ(callsWhileOpen, std::vector<std::string>{"beep"});
-    EXPECT_EQ(shownMessage, QStringLiteral("体温测量时间到了"));
-    EXPECT_EQ(shownTitle, QStringLiteral("待办"));
-    EXPECT_TRUE(modal);
+    click(popup, part(popup, "LblConfirm"));
+    flushDeletes();
     EXPECT_EQ(platform.calls, std::vector<std::string>(2, "beep"));
+    EXPECT_EQ(closedCalls, std::vector<std::string>{"体温测量时间到了 after 2"});
     EXPECT_TRUE(openPopups().empty());
 }
 
-TEST_F(ShowReminderPopupTest, CallWhileOneIsOpenShowsItsOwnWindowOnTop) {
-    std::vector<std::string> callsAfterInner;
-    QTimer::singleShot(0, &m_context, [&] {
-        FrmMessage& first = *openPopups().front();
-        QTimer::singleShot(0, &m_context, [&] {
-            ASSERT_EQ(openPopups().size(), 2u);
-            FrmMessage& second = *static_cast<FrmMessage*>(QApplication::activeModalWidget());
-            EXPECT_NE(&second, &first);
-            click(first, part(first, "LblConfirm"));
-            EXPECT_EQ(openPopups().size(), 2u) << "the older window is blocked while the newer is open";
-            click(second, part(second, "LblConfirm"));
-        });
-        pennoc::ShowReminderPopup(platform, u"second", u"待办");
-        callsAfterInner = platform.calls;
-        click(first, part(first, "LblConfirm"));
-    });
+TEST_F(ShowReminderPopupTest, ASecondPopUpOpensOnTopAndBlocksTheFirst) {
+    show(u"first");
+    FrmMessage& first = *openPopups().front();
+    show(u"second");
+    ASSERT_EQ(openPopups().size(), 2u);
+    auto& second = *static_cast<FrmMessage*>(QApplication::activeModalWidget());
+    EXPECT_NE(&second, &first);
 
-    pennoc::ShowReminderPopup(platform, u"first", u"待办");
-
-    EXPECT_EQ(callsAfterInner, std::vector<std::string>(3, "beep"));
-    EXPECT_EQ(platform.calls, std::vector<std::string>(4, "beep"));
+    click(first, part(first, "LblConfirm"));
+    flushDeletes();
+    EXPECT_EQ(openPopups().size(), 2u) << "the older window is blocked while the newer is open";
+    click(second, part(second, "LblConfirm"));
+    flushDeletes();
+    click(first, part(first, "LblConfirm"));
+    flushDeletes();
+    EXPECT_EQ(closedCalls, (std::vector<std::string>{"second after 3", "first after 4"}));
     EXPECT_TRUE(openPopups().empty());
-}
-
-TEST_F(ShowReminderPopupTest, QuittingProgramEndsTheWaitAndTakesTheWindowAlong) {
-    QCoreApplication::exit(0);
-    pennoc::ShowReminderPopup(platform, u"体温测量时间到了", u"待办");
-
-    EXPECT_TRUE(openPopups().empty());
-    EXPECT_EQ(platform.calls, std::vector<std::string>(2, "beep"));
 }
 
 } // namespace

@@ -1,16 +1,20 @@
 #include "app/platform/DesktopPlatform.h"
 
+#include "app/FileSystem.h"
 #include "app/QtText.h"
+#include "app/platform/InstanceLockFolder.h"
 #include "app/platform/SystemShell.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QTime>
 #include <QTimer>
 #include <QUrl>
@@ -56,12 +60,17 @@ bool DesktopPlatform::previousInstanceRunning() {
     if (m_instanceLock) {
         return false;
     }
+    const std::optional<QString> lockFolder = instanceLockFolder();
+    if (!lockFolder) {
+        reportToConsole(u"没有只属于本用户的文件夹可放单实例锁，不检查是否已有副本在运行。");
+        return false;
+    }
     // One lock per program folder, outside it: copies in different folders are different programs, and a
     // second copy must not touch the first one's files. QLockFile recovers a lock whose owner has died.
     const QByteArray folderHash =
         QCryptographicHash::hash(pathToQString(programFolder()).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    auto lock = std::make_unique<QLockFile>(QDir::tempPath() + QStringLiteral("/pennoc-") +
-                                            QString::fromLatin1(folderHash) + QStringLiteral(".lock"));
+    auto lock = std::make_unique<QLockFile>(*lockFolder + QStringLiteral("/pennoc-") + QString::fromLatin1(folderHash) +
+                                            QStringLiteral(".lock"));
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         return lock->error() == QLockFile::LockFailedError;
@@ -140,6 +149,26 @@ std::optional<std::filesystem::path> DesktopPlatform::chooseFileToOpen(const Ope
         return std::nullopt;
     }
     return std::filesystem::path(QDir::toNativeSeparators(chosen).toStdU16String());
+}
+
+std::filesystem::path DesktopPlatform::createRescueFolder() {
+    QStringList places;
+    if (const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR"); !runtime.isEmpty()) {
+        places << runtime;
+    }
+    places << QDir::tempPath();
+    const QString name = QStringLiteral("/pennoc-rescue-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-")) +
+                         QStringLiteral("XXXXXX");
+    for (const QString& place : places) {
+        // The folder is created under a name nobody has taken, so nothing is ever overwritten.
+        QTemporaryDir folder(place + name);
+        if (folder.isValid()) {
+            folder.setAutoRemove(false);
+            return std::filesystem::path(folder.path().toStdU16String());
+        }
+    }
+    throw StorageError(std::filesystem::path(places.constLast().toStdU16String()), "no folder can be created there");
 }
 
 void DesktopPlatform::reportToConsole(const std::u16string& text) {

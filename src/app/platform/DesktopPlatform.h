@@ -36,6 +36,7 @@ public:
     void showErrorMessage(const std::u16string& title, const std::u16string& text) override;
     bool askToConfirm(const std::u16string& title, const std::u16string& text) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) override;
+    std::filesystem::path createRescueFolder() override;
     void reportToConsole(const std::u16string& text) override;
 
 private:

@@ -1,9 +1,7 @@
 #include "app/platform/LocalFileSystem.h"
 
-#include "app/platform/DiskSync.h"
+#include "app/platform/FileAccess.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -11,6 +9,9 @@ namespace fs = std::filesystem;
 namespace pennoc {
 
 namespace {
+
+// As many links in a chain as the system itself follows.
+constexpr int kMostLinksInAChain = 40;
 
 [[noreturn]] void fail(const fs::path& path, const std::error_code& error) {
     throw StorageError(path, error.message());
@@ -33,13 +34,53 @@ bool LocalFileSystem::exists(const fs::path& path) const {
     return fs::exists(fs::symlink_status(path, error));
 }
 
-void LocalFileSystem::createFolder(const fs::path& path) {
+bool LocalFileSystem::isLink(const fs::path& path) const {
     std::error_code error;
-    if (!fs::create_directory(path, error) && error) {
-        fail(path, error);
+    return fs::is_symlink(fs::symlink_status(path, error));
+}
+
+fs::path LocalFileSystem::linkEnd(const fs::path& path) const {
+    std::error_code error;
+    fs::path end = fs::absolute(path, error);
+    for (int i = 0; i < kMostLinksInAChain && isLink(end); ++i) {
+        const fs::path text = fs::read_symlink(end, error);
+        if (error) {
+            fail(end, error);
+        }
+        end = text.is_absolute() ? text : end.parent_path() / text;
     }
-    if (!fs::is_directory(path, error)) {
-        throw StorageError(path, "a file stands where the folder belongs");
+    if (isLink(end)) {
+        throw StorageError(path, std::make_error_code(std::errc::too_many_symbolic_link_levels).message());
+    }
+    return end.lexically_normal();
+}
+
+fs::path LocalFileSystem::linkText(const fs::path& link) const {
+    std::error_code error;
+    fs::path text = fs::read_symlink(link, error);
+    if (error) {
+        fail(link, error);
+    }
+    return text;
+}
+
+void LocalFileSystem::createLink(const fs::path& text, const fs::path& link) {
+    std::error_code error;
+    fs::create_symlink(text, link, error);
+    if (error) {
+        fail(link, error);
+    }
+}
+
+void LocalFileSystem::createFolder(const fs::path& path, fs::perms permissions) {
+    std::error_code error;
+    if (!fs::create_directory(path, error)) {
+        fail(path, error ? error : std::make_error_code(std::errc::file_exists));
+    }
+    // The creation mode passes through the umask.
+    fs::permissions(path, permissions, error);
+    if (error) {
+        fail(path, error);
     }
 }
 
@@ -59,48 +100,37 @@ void LocalFileSystem::rename(const fs::path& from, const fs::path& to) {
     }
 }
 
-void LocalFileSystem::copyFile(const fs::path& from, const fs::path& to) {
+fs::perms LocalFileSystem::permissions(const fs::path& path) const {
     std::error_code error;
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+    const fs::file_status status = fs::status(path, error);
     if (error) {
-        fail(to, error);
+        fail(path, error);
     }
+    return status.permissions();
 }
 
-std::vector<fs::path> LocalFileSystem::listFiles(const fs::path& folder) const {
-    std::vector<fs::path> files;
+std::vector<fs::path> LocalFileSystem::listEntries(const fs::path& folder) const {
+    std::vector<fs::path> entries;
     std::error_code error;
     fs::directory_iterator it(folder, error);
     if (error) {
         fail(folder, error);
     }
-    for (const fs::directory_entry& entry : it) {
-        std::error_code typeError;
-        if (entry.is_regular_file(typeError)) {
-            files.push_back(entry.path());
-        }
+    for (; it != fs::directory_iterator(); it.increment(error)) {
+        entries.push_back(it->path());
     }
-    return files;
+    if (error) {
+        fail(folder, error);
+    }
+    return entries;
 }
 
-std::string LocalFileSystem::readFile(const fs::path& path) const {
-    std::error_code error;
-    if (fs::is_directory(path, error)) {
-        throw StorageError(path, std::make_error_code(std::errc::is_a_directory).message());
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw StorageError(path, std::error_code(errno, std::generic_category()).message());
-    }
-    try {
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    } catch (const std::ios_base::failure& failure) {
-        throw StorageError(path, failure.what());
-    }
+std::string LocalFileSystem::readFile(const fs::path& path, std::size_t limit) const {
+    return readFileBytes(path, limit);
 }
 
-void LocalFileSystem::writeFile(const fs::path& path, std::string_view bytes) {
-    writeFileBytes(path, bytes);
+void LocalFileSystem::writeFile(const fs::path& path, std::string_view bytes, fs::perms permissions) {
+    writeFileBytes(path, bytes, permissions);
 }
 
 void LocalFileSystem::syncFolder(const fs::path& path) {

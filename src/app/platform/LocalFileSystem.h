@@ -4,19 +4,24 @@
 
 namespace pennoc {
 
-// The machine's own file system. Writes reach the disk before writeFile returns.
+// The machine's own file system.
 class LocalFileSystem : public FileSystem {
 public:
     bool isFile(const std::filesystem::path& path) const override;
     bool isFolder(const std::filesystem::path& path) const override;
     bool exists(const std::filesystem::path& path) const override;
-    void createFolder(const std::filesystem::path& path) override;
+    bool isLink(const std::filesystem::path& path) const override;
+    std::filesystem::path linkEnd(const std::filesystem::path& path) const override;
+    std::filesystem::path linkText(const std::filesystem::path& link) const override;
+    void createLink(const std::filesystem::path& text, const std::filesystem::path& link) override;
+    void createFolder(const std::filesystem::path& path, std::filesystem::perms permissions) override;
     void removeAll(const std::filesystem::path& path) override;
     void rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
-    void copyFile(const std::filesystem::path& from, const std::filesystem::path& to) override;
-    std::vector<std::filesystem::path> listFiles(const std::filesystem::path& folder) const override;
-    std::string readFile(const std::filesystem::path& path) const override;
-    void writeFile(const std::filesystem::path& path, std::string_view bytes) override;
+    std::filesystem::perms permissions(const std::filesystem::path& path) const override;
+    std::vector<std::filesystem::path> listEntries(const std::filesystem::path& folder) const override;
+    std::string readFile(const std::filesystem::path& path, std::size_t limit) const override;
+    void writeFile(const std::filesystem::path& path, std::string_view bytes,
+                   std::filesystem::perms permissions) override;
     void syncFolder(const std::filesystem::path& path) override;
 };
 

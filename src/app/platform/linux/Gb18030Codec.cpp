@@ -10,8 +10,21 @@ namespace {
 // Qt reaches GB18030 through ICU on Linux.
 constexpr const char* kEncoding = "GB18030";
 
-bool decodeWith(QStringDecoder& decoder, std::string_view bytes, std::u16string& text) {
-    decoder.resetState();
+bool hasUnpairedSurrogate(std::u16string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            ++i;
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A converter of its own for every call: Qt 6.4 keeps a decoder's error flag through resetState(), so a
+// shared one would report every text after a bad one as bad.
+bool decodeWith(QStringDecoder decoder, std::string_view bytes, std::u16string& text) {
     const QString decoded = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     text = decoded.toStdU16String();
     return !decoder.hasError();
@@ -19,30 +32,23 @@ bool decodeWith(QStringDecoder& decoder, std::string_view bytes, std::u16string&
 
 } // namespace
 
-struct Gb18030Codec::Converters {
-    QStringEncoder encoder{kEncoding, QStringEncoder::Flag::Stateless};
-    QStringDecoder decoder{kEncoding, QStringDecoder::Flag::Stateless};
-    QStringDecoder utf8Decoder{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
-};
-
-Gb18030Codec::Gb18030Codec()
-    : m_converters(std::make_unique<Converters>()) {}
-
-Gb18030Codec::~Gb18030Codec() = default;
-
-std::string Gb18030Codec::encode(std::u16string_view text) const {
-    m_converters->encoder.resetState();
-    const QByteArray bytes =
-        m_converters->encoder.encode(QStringView(text.data(), static_cast<qsizetype>(text.size())));
-    return bytes.toStdString();
+bool Gb18030Codec::encode(std::u16string_view text, std::string& bytes) const {
+    // The converter replaces what it cannot write and still reports success.
+    if (hasUnpairedSurrogate(text)) {
+        return false;
+    }
+    QStringEncoder encoder(kEncoding, QStringEncoder::Flag::Stateless);
+    const QByteArray encoded = encoder.encode(QStringView(text.data(), static_cast<qsizetype>(text.size())));
+    bytes = encoded.toStdString();
+    return !encoder.hasError();
 }
 
 bool Gb18030Codec::decode(std::string_view bytes, std::u16string& text) const {
-    return decodeWith(m_converters->decoder, bytes, text);
+    return decodeWith(QStringDecoder(kEncoding, QStringDecoder::Flag::Stateless), bytes, text);
 }
 
 bool Gb18030Codec::decodeUtf8(std::string_view bytes, std::u16string& text) const {
-    return decodeWith(m_converters->utf8Decoder, bytes, text);
+    return decodeWith(QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless), bytes, text);
 }
 
 } // namespace pennoc

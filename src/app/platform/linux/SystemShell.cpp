@@ -1,5 +1,7 @@
 #include "app/platform/SystemShell.h"
 
+#include "app/QtText.h"
+#include "todo/TaskAction.h"
 #include "windows/DesktopEntry.h"
 
 #include <QDir>
@@ -41,11 +43,11 @@ void openWithSystem(const QString& target) {
 }
 
 void startHiddenCommand(const QString& commandLine) {
-    if (commandLine == QStringLiteral("shutdown -s -t 0")) {
+    if (commandLine == toQString(TaskAction::kShutdownCommand)) {
         startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
         return;
     }
-    if (commandLine == QStringLiteral("rundll32.exe powrprof.dll SetSuspendState")) {
+    if (commandLine == toQString(TaskAction::kSleepCommand)) {
         startDetached(QStringLiteral("systemctl"), {QStringLiteral("suspend")});
         return;
     }

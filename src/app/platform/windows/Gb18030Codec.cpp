@@ -25,23 +25,21 @@ bool decodeWith(UINT codePage, std::string_view bytes, std::u16string& text) {
 
 } // namespace
 
-// The system's converters need no set-up.
-struct Gb18030Codec::Converters {};
-
-Gb18030Codec::Gb18030Codec() = default;
-
-Gb18030Codec::~Gb18030Codec() = default;
-
-std::string Gb18030Codec::encode(std::u16string_view text) const {
+bool Gb18030Codec::encode(std::u16string_view text, std::string& bytes) const {
+    bytes.clear();
     if (text.empty()) {
-        return {};
+        return true;
     }
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(kGb18030, 0, wide, size, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(kGb18030, 0, wide, size, bytes.data(), length, nullptr, nullptr);
-    return bytes;
+    // Without the flag an unpaired surrogate is silently replaced.
+    const int length = WideCharToMultiByte(kGb18030, WC_ERR_INVALID_CHARS, wide, size, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) {
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(length));
+    WideCharToMultiByte(kGb18030, WC_ERR_INVALID_CHARS, wide, size, bytes.data(), length, nullptr, nullptr);
+    return true;
 }
 
 bool Gb18030Codec::decode(std::string_view bytes, std::u16string& text) const {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace pennoc {
+
+// The bytes of an ordinary file from its start, at most `limit` of them. Anything but an ordinary file (after
+// following links) is an error; a FIFO is refused without waiting for a writer. Throws StorageError.
+std::string readFileBytes(const std::filesystem::path& path, std::size_t limit);
+
+// Creates or truncates a file, writes the bytes and gives it exactly `permissions` whatever the process's
+// file-creation mask. Throws StorageError with the system's reason.
+void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions);
+
+// Puts the files written into a folder, and the folder's entries, on the disk. Throws StorageError.
+void syncFolderToDisk(const std::filesystem::path& path);
+
+} // namespace pennoc

@@ -1,0 +1,81 @@
+#include "app/platform/FileAccess.h"
+
+#include "app/FileSystem.h"
+
+#include <algorithm>
+#include <windows.h>
+
+namespace pennoc {
+
+namespace {
+
+[[noreturn]] void failWithLastError(const std::filesystem::path& path) {
+    const DWORD code = GetLastError();
+    char message[512] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, message,
+                   sizeof message, nullptr);
+    throw StorageError(path, message);
+}
+
+} // namespace
+
+std::string readFileBytes(const std::filesystem::path& path, std::size_t limit) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        failWithLastError(path);
+    }
+    if (GetFileType(file) != FILE_TYPE_DISK) {
+        CloseHandle(file);
+        throw StorageError(path, "not an ordinary file");
+    }
+    std::string bytes;
+    std::size_t done = 0;
+    while (done < limit) {
+        bytes.resize((std::min)(limit, done + 65536)); // windows.h defines a min macro
+        DWORD got = 0;
+        if (!ReadFile(file, bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got, nullptr)) {
+            const DWORD code = GetLastError();
+            CloseHandle(file);
+            SetLastError(code);
+            failWithLastError(path);
+        }
+        if (got == 0) {
+            break;
+        }
+        done += got;
+    }
+    CloseHandle(file);
+    bytes.resize(done);
+    return bytes;
+}
+
+void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        failWithLastError(path);
+    }
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size() && FlushFileBuffers(file);
+    if (!ok) {
+        const DWORD code = GetLastError();
+        CloseHandle(file);
+        SetLastError(code);
+        failWithLastError(path);
+    }
+    CloseHandle(file);
+    // Of the permissions, Windows keeps only whether the file may be written.
+    std::error_code error;
+    std::filesystem::permissions(path, permissions, error);
+    if (error) {
+        throw StorageError(path, error.message());
+    }
+}
+
+void syncFolderToDisk(const std::filesystem::path&) {
+    // Files were flushed one by one as they were written; NTFS commits renames and creations through its
+    // journal, and folders cannot be flushed by handle.
+}
+
+} // namespace pennoc

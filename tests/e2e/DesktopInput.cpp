@@ -1,0 +1,52 @@
+#include "e2e/DesktopInput.h"
+
+#include <QProcess>
+#include <QThread>
+
+namespace pennoc::test {
+
+namespace {
+
+// Time for the program to take each input before the next one.
+constexpr unsigned long kSettleMilliseconds = 400;
+
+} // namespace
+
+QString xdotool(const QStringList& arguments) {
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    tool.waitForFinished(10000);
+    return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+}
+
+QString findWindow(const QString& namePattern) {
+    return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), namePattern})
+        .section(QLatin1Char('\n'), 0, 0);
+}
+
+void clickAt(const QString& window, QPoint point) {
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(point.x()),
+             QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")});
+    QThread::msleep(kSettleMilliseconds);
+}
+
+void typeText(const QString& window, const QString& text) {
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
+    QThread::msleep(kSettleMilliseconds);
+}
+
+void typeInto(const QString& window, const QString& text) {
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
+    QThread::msleep(kSettleMilliseconds);
+}
+
+void pressKey(const QString& window, const QString& key) {
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
+    xdotool({QStringLiteral("key"), key});
+    QThread::msleep(kSettleMilliseconds);
+}
+
+} // namespace pennoc::test

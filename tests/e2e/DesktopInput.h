@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+namespace pennoc::test {
+
+// A person's input on the test's X display, given with xdotool.
+
+// Runs xdotool and gives what it printed.
+QString xdotool(const QStringList& arguments);
+// The first visible window whose name matches the pattern; empty when there is none.
+QString findWindow(const QString& namePattern);
+// Moves the pointer to a point of the window, in pixels from its top-left corner, and clicks there; the
+// pointer stays where it clicked.
+void clickAt(const QString& window, QPoint point);
+// Gives the window the keyboard, as a window manager does on a click, and types the text.
+void typeText(const QString& window, const QString& text);
+// Types into the window's focused field, replacing what it held.
+void typeInto(const QString& window, const QString& text);
+// Gives the window the keyboard, as a window manager does on a click, and presses a key ("Delete").
+void pressKey(const QString& window, const QString& key);
+
+} // namespace pennoc::test

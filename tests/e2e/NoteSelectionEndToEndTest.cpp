@@ -1,0 +1,50 @@
+#include "e2e/DesktopInput.h"
+#include "e2e/ProgramProcess.h"
+#include "support/FileHelpers.h"
+#include "support/TemporaryFolder.h"
+
+#include <QProcess>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace pennoc {
+namespace {
+
+// Points of the main window in pixels, at the controls' design places: pages at (9, 54) in the window, the
+// drawer's tab at (0, 200) in the page while closed, " 删除 " at (72, 8) in the open drawer.
+constexpr QPoint kDrawerTab{21, 270};
+constexpr QPoint kDeleteCommand{101, 70};
+constexpr QPoint kCloseBox{415, 10};
+
+TEST(NoteSelectionEndToEnd, DeleteWithNothingHighlightedLeavesTheNotesOnDiskAsTheyWere) {
+    test::TemporaryFolder folder;
+    fs::create_directory(folder.path() / "Notes");
+    test::writeBytes(folder.path() / "Notes" / "0.txt", "first\r\n");
+    test::writeBytes(folder.path() / "Notes" / "1.txt", "second\r\n");
+    QProcess program;
+    program.setProgram(QString::fromStdString(test::installProgram(folder.path()).string()));
+    program.setProcessEnvironment(test::programEnvironment(folder.path()));
+    program.start();
+    ASSERT_TRUE(program.waitForStarted(5000));
+    QString window;
+    ASSERT_TRUE(
+        test::waitFor([&] { return !(window = test::findWindow(QStringLiteral("^Pennoc便笺$"))).isEmpty(); }, 10000));
+    // Clicks only count once the window has been painted and takes input.
+    QThread::msleep(1000);
+
+    test::clickAt(window, kDrawerTab);
+    test::clickAt(window, kDeleteCommand);
+    test::pressKey(window, QStringLiteral("Delete"));
+    test::clickAt(window, kCloseBox);
+
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(test::readBytes(folder.path() / "Notes" / "0.txt"), "first\r\n");
+    EXPECT_EQ(test::readBytes(folder.path() / "Notes" / "1.txt"), "second\r\n");
+    EXPECT_FALSE(fs::exists(folder.path() / "Notes" / "2.txt"));
+}
+
+} // namespace
+} // namespace pennoc

@@ -1,0 +1,118 @@
+#include "e2e/DesktopInput.h"
+#include "e2e/ProgramProcess.h"
+#include "support/TemporaryFolder.h"
+
+#include <QElapsedTimer>
+#include <QPoint>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSize>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace pennoc {
+namespace {
+
+using test::clickAt;
+using test::findWindow;
+using test::typeInto;
+using test::xdotool;
+
+// What the screen shows in a rectangle, as a digest.
+std::string screenRegion(QPoint topLeft, QSize size) {
+    QProcess grab;
+    grab.start(QStringLiteral(PENNOC_SCREEN_REGION), {QString::number(topLeft.x()), QString::number(topLeft.y()),
+                                                      QString::number(size.width()), QString::number(size.height())});
+    grab.waitForFinished(10000);
+    return grab.readAllStandardOutput().trimmed().toStdString();
+}
+
+QPoint windowPosition(const QString& window) {
+    const QRegularExpressionMatch position = QRegularExpression(QStringLiteral("Position: (\\d+),(\\d+)"))
+                                                 .match(xdotool({QStringLiteral("getwindowgeometry"), window}));
+    return {position.captured(1).toInt(), position.captured(2).toInt()};
+}
+
+// Enters a countdown of whole minutes through the to-do page and saves it; the pointer is left on "保存".
+// The points are the controls' design places in the main window (see ReminderEndToEndTest).
+void enterCountdown(const QString& window, const QString& minutes, const QString& title) {
+    clickAt(window, {161, 141}); // "更改" of the time line
+    clickAt(window, {233, 142}); // "以倒计时方式计时"
+    clickAt(window, {310, 244}); // the minutes field
+    typeInto(window, minutes);
+    clickAt(window, {325, 478}); // "应用"
+    clickAt(window, {177, 82});  // the title box
+    typeInto(window, title);
+    clickAt(window, {381, 422}); // "保存"
+}
+
+// Clicks " 确定 " of a pop-up with the pointer: the panel lies at (1, 22), the label's middle at (137, 159).
+void confirm(const QString& popup) {
+    clickAt(popup, {137, 159});
+}
+
+TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileFollows) {
+    test::TemporaryFolder folder;
+    QProcess program;
+    program.setProgram(QString::fromStdString(test::installProgram(folder.path()).string()));
+    program.setProcessEnvironment(test::programEnvironment(folder.path()));
+    program.start();
+    ASSERT_TRUE(program.waitForStarted(5000));
+    QString window;
+    ASSERT_TRUE(test::waitFor([&] { return !(window = findWindow(QStringLiteral("^Pennoc便笺$"))).isEmpty(); }, 10000));
+    // The list's left part must stay clear of the pop-up, which opens in the middle of the screen.
+    xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), window, QStringLiteral("0"), QStringLiteral("0")});
+    QThread::msleep(1000);
+    // The first three rows of the list, left of the middle of the screen.
+    const auto listRows = [&] { return screenRegion(windowPosition(window) + QPoint(13, 166), QSize(340, 72)); };
+
+    clickAt(window, {93, 38}); // tab " 待办 "
+    enterCountdown(window, QStringLiteral("02"), QStringLiteral("e2e tea"));
+    enterCountdown(window, QStringLiteral("01"), QStringLiteral("e2e first"));
+    QElapsedTimer sinceFirst;
+    sinceFirst.start();
+    enterCountdown(window, QStringLiteral("01"), QStringLiteral("e2e second"));
+    QElapsedTimer sinceSecond;
+    sinceSecond.start();
+    ASSERT_GE(sinceFirst.elapsed(), 4000) << "\"e2e second\" must fall due while \"e2e first\" is open";
+
+    // The rows read here show the countdowns moving while no pop-up is open.
+    const std::string before = listRows();
+    QThread::msleep(2500);
+    ASSERT_NE(listRows(), before);
+
+    // "e2e first" falls due with the pointer resting on "保存".
+    QString first;
+    ASSERT_TRUE(
+        test::waitFor([&] { return !(first = findWindow(QStringLiteral("^待办：e2e first$"))).isEmpty(); }, 90000));
+    QThread::msleep(500);
+    const std::string whileOpen = listRows();
+    QThread::msleep(2500);
+    EXPECT_NE(listRows(), whileOpen) << "the countdowns stood still while the pop-up was open";
+    // Kept open until "e2e second" has fallen due.
+    while (sinceSecond.elapsed() < 64000) {
+        QThread::msleep(200);
+    }
+    ASSERT_FALSE(findWindow(QStringLiteral("^待办：e2e first$")).isEmpty());
+    EXPECT_TRUE(findWindow(QStringLiteral("^待办：e2e second$")).isEmpty());
+
+    confirm(first);
+    EXPECT_TRUE(test::waitFor([&] { return findWindow(QStringLiteral("^待办：e2e first$")).isEmpty(); }, 3000))
+        << "the pop-up ignored the pointer";
+    // "e2e second" is already due: its pop-up follows at once.
+    QString second;
+    EXPECT_TRUE(
+        test::waitFor([&] { return !(second = findWindow(QStringLiteral("^待办：e2e second$"))).isEmpty(); }, 2500));
+    if (!second.isEmpty()) {
+        QThread::msleep(500);
+        confirm(second);
+        EXPECT_TRUE(test::waitFor([&] { return findWindow(QStringLiteral("^待办：")).isEmpty(); }, 3000));
+    }
+
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(test::standInCalls(folder.path()), "");
+}
+
+} // namespace
+} // namespace pennoc
