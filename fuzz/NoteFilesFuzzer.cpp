@@ -6,6 +6,7 @@
 // itself only when doubled), as FuzzedDataProvider::ConsumeRandomLengthString reads them.
 #include "FuzzText.h"
 #include "Property.h"
+#include "app/NoteFileCodec.h"
 #include "app/NoteStorage.h"
 #include "app/StoredText.h"
 #include "app/platform/Gb18030Codec.h"
@@ -73,10 +74,11 @@ void checkFilesRoundTrip(NoteStorage& storage, const std::vector<std::string>& n
     requireProperty(second.texts == first.texts, "a loaded note reads back the same after a save");
     requireProperty(second.warnings.empty(), "what a save wrote reads back without a warning");
     requireProperty(second.autoRun == first.autoRun.value_or(false), "the start-with-system flag reads back");
+    const Gb18030Codec codec;
+    const NoteFileCodec reference(codec);
     for (std::size_t i = 0; i < notes.size(); ++i) {
-        const Gb18030Codec reference;
-        std::u16string text;
-        if (isInProgramForm(notes[i]) && reference.decode(notes[i], text) && reference.encode(text) == notes[i]) {
+        const NoteFileCodec::Reading reading = reference.decode(notes[i]);
+        if (isInProgramForm(notes[i]) && reading.readable && reference.encode(reading.content) == notes[i]) {
             requireProperty(readBytes(storage.notesFolder() / (std::to_string(i) + ".txt")) == notes[i],
                             "a note file exactly as the program writes it is written back byte for byte");
         }
