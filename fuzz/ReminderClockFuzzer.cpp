@@ -1,17 +1,23 @@
-// The reminder clock ticking a list whose actions change it (entries added, removed, rewritten, further ticks
-// while an action waits): no action starts while another runs, an action runs only for the entry just
-// completed, an entry due on a tick that nothing else touched is completed with its title and its action run
-// once, a tick while an action waits completes nothing, and the view follows every change.
+// The reminder clock ticking a list whose actions change it (entries added, removed, rewritten, ticks while
+// an action goes on past its runner): no action starts while another runs, an action runs only for the entry
+// just completed, an entry due on a tick that nothing else touched is completed with its title and its action
+// run once (when the tick stopped for an action, by the time it has gone on to its end), a tick while an
+// action runs completes nothing and counts every running countdown down by one second, a time of day whose
+// minute came meanwhile is completed by the end of the next tick, a stray actionFinished() changes nothing,
+// and the view follows every change.
 //
 // Input: FuzzedDataProvider's choices of steps, lines and times; the seeds are sessions found by earlier runs.
 #include "FuzzText.h"
 #include "Property.h"
+#include "todo/CountDown.h"
 #include "todo/ReminderClock.h"
 #include "todo/TodoLine.h"
 #include "todo/TodoListListener.h"
 
-#include <algorithm>
+#include <map>
+#include <optional>
 #include <set>
+#include <vector>
 
 using namespace pennoc;
 using namespace pennoc::fuzz;
@@ -20,7 +26,7 @@ namespace {
 
 constexpr std::u16string_view kTimes[] = {u"12:00", u"12:01", u"12:02"};
 constexpr int kMostSteps = 64;
-constexpr int kMostStepsWhileRunning = 3;
+constexpr int kMostChangesInRunner = 2;
 
 std::u16string numberText(int number) {
     const std::string digits = std::to_string(number);
@@ -96,9 +102,14 @@ public:
 
     void run() {
         for (int step = 0; step < kMostSteps && m_input.remaining_bytes() > 0; ++step) {
-            if (m_input.ConsumeBool()) {
-                tickAndCheck();
-            } else {
+            switch (m_input.ConsumeIntegralInRange(0, 3)) {
+            case 0:
+                m_waiting ? tickWhileWaiting() : startTick();
+                break;
+            case 1:
+                m_waiting ? finishAction() : strayFinish();
+                break;
+            default:
                 change();
             }
             requireProperty(m_view.showsList(), "the view shows the list after every change and tick");
@@ -106,6 +117,12 @@ public:
     }
 
 private:
+    // An entry the tick in progress must have completed by its end, unless it is rewritten or removed first.
+    struct Due {
+        std::u16string title;
+        int runsBefore = 0;
+    };
+
     std::u16string pickTime() { return std::u16string(m_input.PickValueInArray(kTimes)); }
 
     std::u16string newLine() {
@@ -125,7 +142,20 @@ private:
         }
     }
 
-    // What the user does between ticks, and what a waiting action lets happen meanwhile.
+    int runsOf(TodoList::EntryId id) const {
+        const auto found = m_runs.find(id);
+        return found == m_runs.end() ? 0 : found->second;
+    }
+
+    std::vector<std::u16string> lines() const {
+        std::vector<std::u16string> all;
+        for (int i = 0; i < m_list.count(); ++i) {
+            all.push_back(m_list.line(i));
+        }
+        return all;
+    }
+
+    // What the user does between ticks and while an action runs.
     void change() {
         const int index = m_input.ConsumeIntegralInRange(0, m_list.count());
         switch (m_input.ConsumeIntegralInRange(0, 4)) {
@@ -146,6 +176,7 @@ private:
         default:
             if (index < m_list.count()) {
                 m_touched.insert(m_list.id(index));
+                m_owed.erase(m_list.id(index));
             }
             m_list.rewrite(index, newLine());
         }
@@ -160,81 +191,114 @@ private:
         return std::nullopt;
     }
 
-    void runAction(const std::u16string& action) {
-        requireProperty(!m_running, "no action starts while another runs");
+    // As the program's runner: nothing ticks inside it, and an action either ends in it or goes on after it.
+    ReminderClock::ActionProgress runAction(const std::u16string& action) {
+        requireProperty(!m_inRunner && !m_waiting, "no action starts while another runs");
         requireProperty(m_view.showsList(), "the completed line is shown before its action runs");
         const std::optional<int> index = indexOfAction(action);
         requireProperty(index && hasCompletedPrefix(m_list.line(*index)),
                         "an action runs for an entry that is now completed");
         requireProperty(m_list.id(*index) <= m_lastIdAtTick, "an action runs only for an entry the tick began with");
-        m_ran.push_back(m_list.id(*index));
-        m_running = true;
-        const int steps = m_input.ConsumeIntegralInRange(0, kMostStepsWhileRunning);
-        for (int step = 0; step < steps; ++step) {
-            if (m_input.ConsumeBool()) {
-                tickWhileRunning();
-            } else {
-                change();
+        ++m_runs[m_list.id(*index)];
+        m_inRunner = true;
+        const int changes = m_input.ConsumeIntegralInRange(0, kMostChangesInRunner);
+        for (int i = 0; i < changes; ++i) {
+            change();
+        }
+        m_inRunner = false;
+        m_waiting = m_input.ConsumeBool();
+        return m_waiting ? ReminderClock::ActionProgress::StillRunning : ReminderClock::ActionProgress::Finished;
+    }
+
+    void startTick() {
+        const std::u16string now = pickTime();
+        m_due.clear();
+        for (const auto& [id, due] : m_owed) {
+            if (m_list.indexOf(id)) {
+                m_due[id] = due;
             }
         }
-        m_running = false;
-    }
-
-    void tickWhileRunning() {
-        std::vector<TodoLineKind> before;
-        for (int i = 0; i < m_list.count(); ++i) {
-            before.push_back(classifyTodoLine(m_list.line(i)));
-        }
-        m_clock.tick(pickTime());
-        for (int i = 0; i < m_list.count(); ++i) {
-            requireProperty(classifyTodoLine(m_list.line(i)) == before[static_cast<std::size_t>(i)],
-                            "a tick while an action runs completes nothing");
-        }
-        requireProperty(m_view.showsList(), "the view shows the list after a tick while an action runs");
-    }
-
-    void tickAndCheck() {
-        struct Due {
-            TodoList::EntryId id;
-            std::u16string title;
-        };
-        const std::u16string now = pickTime();
-        std::vector<Due> due;
+        m_owed.clear();
         for (int i = 0; i < m_list.count(); ++i) {
             const std::u16string& line = m_list.line(i);
             const TodoLineKind kind = classifyTodoLine(line);
             if ((kind == TodoLineKind::TimeOfDay && dueTimeOf(line) == now) ||
                 (kind == TodoLineKind::Countdown && remainingTimeOf(line) == kCountdownEnd)) {
-                due.push_back({m_list.id(i), std::u16string(titleOf(line))});
+                m_due.try_emplace(m_list.id(i), Due{std::u16string(titleOf(line)), runsOf(m_list.id(i))});
             }
         }
         m_lastIdAtTick = m_list.count() > 0 ? m_list.id(m_list.count() - 1) : 0;
         m_touched.clear();
-        m_ran.clear();
         m_clock.tick(now);
-        for (const Due& entry : due) {
-            const std::optional<int> index = m_list.indexOf(entry.id);
-            if (!index || m_touched.contains(entry.id)) {
+        if (!m_waiting) {
+            checkTickEnded();
+        }
+    }
+
+    void finishAction() {
+        m_waiting = false;
+        m_clock.actionFinished();
+        if (!m_waiting) {
+            checkTickEnded();
+        }
+    }
+
+    void checkTickEnded() {
+        for (const auto& [id, due] : m_due) {
+            const std::optional<int> index = m_list.indexOf(id);
+            if (!index || m_touched.contains(id)) {
                 continue;
             }
             const std::u16string& line = m_list.line(*index);
-            requireProperty(classifyTodoLine(line) == TodoLineKind::Completed && titleOf(line) == entry.title,
-                            "an entry due on a tick is completed with its title");
-            requireProperty(std::count(m_ran.begin(), m_ran.end(), entry.id) == 1,
-                            "the action of an entry due on a tick runs once");
+            requireProperty(classifyTodoLine(line) == TodoLineKind::Completed && titleOf(line) == due.title,
+                            "an entry due on a tick is completed with its title by the tick's end");
+            requireProperty(runsOf(id) == due.runsBefore + 1, "the action of an entry due on a tick runs once");
         }
+    }
+
+    void tickWhileWaiting() {
+        const std::u16string now = pickTime();
+        const std::vector<std::u16string> before = lines();
+        m_clock.tick(now);
+        requireProperty(m_list.count() == static_cast<int>(before.size()), "a tick while an action runs adds nothing");
+        for (int i = 0; i < m_list.count(); ++i) {
+            const std::u16string& was = before[static_cast<std::size_t>(i)];
+            const std::u16string& line = m_list.line(i);
+            const TodoLineKind kind = classifyTodoLine(was);
+            requireProperty(classifyTodoLine(line) == kind, "a tick while an action runs completes nothing");
+            if (kind == TodoLineKind::Countdown && remainingTimeOf(was) != kCountdownEnd) {
+                requireProperty(remainingTimeOf(line) == CountDownOneSecond(remainingTimeOf(was)),
+                                "a tick while an action runs counts every running countdown down");
+            } else if (kind == TodoLineKind::TimeOfDay && dueTimeOf(was) == now) {
+                m_owed.try_emplace(m_list.id(i), Due{std::u16string(titleOf(was)), runsOf(m_list.id(i))});
+            }
+        }
+        requireProperty(m_view.showsList(), "the view shows the list after a tick while an action runs");
+    }
+
+    void strayFinish() {
+        const std::vector<std::u16string> before = lines();
+        const std::map<TodoList::EntryId, int> runsBefore = m_runs;
+        m_clock.actionFinished();
+        requireProperty(lines() == before && m_runs == runsBefore,
+                        "actionFinished() without a waiting action is ignored");
     }
 
     FuzzedDataProvider& m_input;
     TodoList m_list;
     MirroringListener m_view{m_list};
-    ReminderClock m_clock{m_list, [this](const std::u16string& action) { runAction(action); }};
-    bool m_running = false;
+    ReminderClock m_clock{m_list, [this](const std::u16string& action) { return runAction(action); }};
+    // Inside the runner, and an action going on after its runner returned.
+    bool m_inRunner = false;
+    bool m_waiting = false;
     int m_nextAction = 0;
     TodoList::EntryId m_lastIdAtTick = 0;
-    // Entries rewritten by hand during the current tick, and the entries whose actions it ran.
+    // The tick in progress: what it must complete, and the entries rewritten by hand since it started.
+    std::map<TodoList::EntryId, Due> m_due;
     std::set<TodoList::EntryId> m_touched;
-    std::vector<TodoList::EntryId> m_ran;
+    // Time-of-day entries whose minute came while an action ran, untouched since; the next tick completes them.
+    std::map<TodoList::EntryId, Due> m_owed;
+    std::map<TodoList::EntryId, int> m_runs;
 };
 
 } // namespace
