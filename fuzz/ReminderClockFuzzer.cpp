@@ -2,9 +2,9 @@
 // an action goes on past its runner): no action starts while another runs, an action runs only for the entry
 // just completed, an entry due on a tick that nothing else touched is completed with its title and its action
 // run once (when the tick stopped for an action, by the time it has gone on to its end), a tick while an
-// action runs completes nothing and counts every running countdown down by one second, a time of day whose
-// minute came meanwhile is completed by the end of the next tick, a stray actionFinished() changes nothing,
-// and the view follows every change.
+// action runs completes nothing, every tick counts each running countdown down by one second, a time of day
+// whose minute came meanwhile is completed by the end of the next tick, a stray actionFinished() changes
+// nothing, and the view follows every change.
 //
 // Input: FuzzedDataProvider's choices of steps, lines and times; the seeds are sessions found by earlier runs.
 #include "FuzzText.h"
@@ -227,6 +227,14 @@ private:
                 m_due.try_emplace(m_list.id(i), Due{std::u16string(titleOf(line)), runsOf(m_list.id(i))});
             }
         }
+        m_countdownsAtTick.clear();
+        for (int i = 0; i < m_list.count(); ++i) {
+            const std::u16string& line = m_list.line(i);
+            if (classifyTodoLine(line) == TodoLineKind::Countdown && remainingTimeOf(line) != kCountdownEnd) {
+                m_countdownsAtTick.emplace(m_list.id(i), remainingTimeOf(line));
+            }
+        }
+        m_ticksWhileWaiting = 0;
         m_lastIdAtTick = m_list.count() > 0 ? m_list.id(m_list.count() - 1) : 0;
         m_touched.clear();
         m_clock.tick(now);
@@ -254,12 +262,25 @@ private:
                             "an entry due on a tick is completed with its title by the tick's end");
             requireProperty(runsOf(id) == due.runsBefore + 1, "the action of an entry due on a tick runs once");
         }
+        for (const auto& [id, remaining] : m_countdownsAtTick) {
+            const std::optional<int> index = m_list.indexOf(id);
+            if (!index || m_touched.contains(id) || classifyTodoLine(m_list.line(*index)) != TodoLineKind::Countdown) {
+                continue;
+            }
+            std::u16string expected = remaining;
+            for (int i = 0; i <= m_ticksWhileWaiting; ++i) {
+                expected = CountDownOneSecond(expected);
+            }
+            requireProperty(remainingTimeOf(m_list.line(*index)) == expected,
+                            "every tick counts a running countdown down by one second, once");
+        }
     }
 
     void tickWhileWaiting() {
         const std::u16string now = pickTime();
         const std::vector<std::u16string> before = lines();
         m_clock.tick(now);
+        ++m_ticksWhileWaiting;
         requireProperty(m_list.count() == static_cast<int>(before.size()), "a tick while an action runs adds nothing");
         for (int i = 0; i < m_list.count(); ++i) {
             const std::u16string& was = before[static_cast<std::size_t>(i)];
@@ -296,6 +317,9 @@ private:
     // The tick in progress: what it must complete, and the entries rewritten by hand since it started.
     std::map<TodoList::EntryId, Due> m_due;
     std::set<TodoList::EntryId> m_touched;
+    // The running countdowns when it started, and the ticks that came while it waited for an action.
+    std::map<TodoList::EntryId, std::u16string> m_countdownsAtTick;
+    int m_ticksWhileWaiting = 0;
     // Time-of-day entries whose minute came while an action ran, untouched since; the next tick completes them.
     std::map<TodoList::EntryId, Due> m_owed;
     std::map<TodoList::EntryId, int> m_runs;
