@@ -60,8 +60,9 @@ std::u16string cutTextToWidth(std::u16string_view text, int length) {
             break;
         }
     }
-    // Half a surrogate pair is no character: the pair goes as a whole.
-    if (taken > 0 && text[taken - 1] >= 0xD800 && text[taken - 1] <= 0xDBFF) {
+    // Half a surrogate pair is no character: the pair goes as a whole. A lone surrogate fits like any unit.
+    if (taken > 0 && taken < text.size() && text[taken - 1] >= 0xD800 && text[taken - 1] <= 0xDBFF &&
+        text[taken] >= 0xDC00 && text[taken] <= 0xDFFF) {
         --taken;
     }
     return std::u16string(text.substr(0, taken));

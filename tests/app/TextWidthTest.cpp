@@ -27,6 +27,9 @@ TEST(TextWidth, CutsWithoutSplittingATwoCellCharacter) {
     EXPECT_EQ(cutTextToWidth(u"ab记事", 7), u"ab记事");
     EXPECT_EQ(cutTextToWidth(u"abcdef", 1), u"a");
     EXPECT_EQ(cutTextToWidth(u"记", 1), u"");
+    // Only a pair is kept whole; a lone first half takes its cell like any other unit.
+    EXPECT_EQ(cutTextToWidth(u"a\xD83D\xDE00", 2), u"a");
+    EXPECT_EQ(cutTextToWidth(u"a\xD83Dz", 2), u"a\xD83D");
 }
 
 TEST(TextWidth, LengthBelowOneShowsTheArgumentMessage) {

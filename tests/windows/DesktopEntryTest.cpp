@@ -10,9 +10,12 @@ namespace {
 using test::parseDesktopExec;
 
 TEST(DesktopEntry, ExecStartsExactlyTheProgramWhateverItsPath) {
-    const std::string paths[] = {"/opt/pennoc/pennoc", "/home/u/My Apps/pennoc",
+    const std::string paths[] = {"/opt/pennoc/pennoc",
+                                 "/home/u/My Apps/pennoc",
                                  "/tmp/a \"quoted\" 100% $HOME `x` back\\slash;rm -rf/pennoc",
-                                 "/tmp/新建 文件夹/pennoc"};
+                                 "/tmp/新建 文件夹/pennoc",
+                                 "/tmp/100%%/pennoc",
+                                 "/tmp/%f %U/pennoc"};
     for (const std::string& path : paths) {
         EXPECT_EQ(parseDesktopExec(desktopEntryExecValue(path)), std::vector<std::string>{path}) << path;
     }
