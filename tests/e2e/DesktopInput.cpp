@@ -1,5 +1,7 @@
 #include "e2e/DesktopInput.h"
 
+#include "e2e/ProgramProcess.h"
+
 #include <QProcess>
 #include <QThread>
 
@@ -22,6 +24,12 @@ QString xdotool(const QStringList& arguments) {
 QString findWindow(const QString& namePattern) {
     return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), namePattern})
         .section(QLatin1Char('\n'), 0, 0);
+}
+
+QString waitForMainWindow() {
+    QString window;
+    waitFor([&] { return !(window = findWindow(QStringLiteral("^Pennoc便笺$"))).isEmpty(); }, 30000);
+    return window;
 }
 
 void clickAt(const QString& window, QPoint point) {

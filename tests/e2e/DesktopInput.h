@@ -12,6 +12,9 @@ namespace pennoc::test {
 QString xdotool(const QStringList& arguments);
 // The first visible window whose name matches the pattern; empty when there is none.
 QString findWindow(const QString& namePattern);
+// The program's main window once it shows; empty when it has not shown within half a minute (a loaded machine
+// can take many seconds to start a program under a virtual X server).
+QString waitForMainWindow();
 // Moves the pointer to a point of the window, in pixels from its top-left corner, and clicks there; the
 // pointer stays where it clicked.
 void clickAt(const QString& window, QPoint point);

@@ -37,8 +37,7 @@ protected:
         m_program.setProcessEnvironment(environment);
         m_program.start();
         ASSERT_TRUE(m_program.waitForStarted(5000));
-        ASSERT_TRUE(test::waitFor(
-            [&] { return !(m_window = test::findWindow(QStringLiteral("^Pennoc便笺$"))).isEmpty(); }, 10000));
+        ASSERT_FALSE((m_window = test::waitForMainWindow()).isEmpty());
         QThread::msleep(1000);
 
         // A new note, typed but never saved.
