@@ -1,7 +1,7 @@
 #include "app/AppIcon.h"
 
-#include "app/ColorValue.h"
-#include "app/UiLook.h"
+#include "controls/ColorValue.h"
+#include "controls/UiLook.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
 #include "app/DrawerTab.h"
 
-#include "app/ColorValue.h"
-#include "app/Twips.h"
-#include "app/UiLook.h"
+#include "controls/ColorValue.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PictureBox.h"
+#include "controls/PictureBox.h"
 
 #include <QLine>
 

@@ -1,22 +1,22 @@
 #include "app/FrmMain.h"
 
-#include "app/AppTexts.h"
-#include "app/ClickableLabel.h"
-#include "app/ColorValue.h"
-#include "app/LabelLook.h"
 #include "app/NotesPage.h"
-#include "app/PictureBox.h"
-#include "app/PlatformServices.h"
-#include "app/QtText.h"
-#include "app/TitleBandImages.h"
-#include "app/Twips.h"
-#include "app/UiLook.h"
-#include "app/WindowDrag.h"
+#include "controls/AppTexts.h"
+#include "controls/ClickableLabel.h"
+#include "controls/ColorValue.h"
+#include "controls/LabelLook.h"
+#include "controls/PictureBox.h"
+#include "controls/QtText.h"
 #include "controls/SSwitch.h"
+#include "controls/TitleBandImages.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
+#include "controls/WindowDrag.h"
+#include "controls/WindowFrame.h"
+#include "platform/PlatformServices.h"
 #include "todo/ActionEditor.h"
 #include "todo/ShowReminderPopup.h"
 #include "todo/TaskAction.h"
-#include "todo/TaskActionDispatch.h"
 #include "todo/TodoPage.h"
 #include "todo/WheelHook.h"
 #include "windows/Registry.h"
@@ -35,17 +35,13 @@ namespace {
 
 constexpr int kInnerWidth = 6390;
 constexpr int kInnerHeight = 7605;
-constexpr int kTitleButtonSize = 270;
 constexpr std::chrono::milliseconds kClockInterval{1000};
-
-// A save that failed before a power action: the machine must not go down with the notes unsaved.
-struct PowerActionCancelled {};
 
 const QString kSaveFailed = QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。");
 constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
 
 QString storageErrorText(const QString& what, const StorageError& error) {
-    return what + QStringLiteral("\n") + QString::fromStdU16String(error.path().u16string()) + QStringLiteral("\n") +
+    return what + QStringLiteral("\n") + pathToQString(error.path()) + QStringLiteral("\n") +
            QString::fromLocal8Bit(error.reason().c_str());
 }
 
@@ -54,10 +50,7 @@ QString storageErrorText(const QString& what, const StorageError& error) {
 FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_platform(platform)
-    , m_storage(platform.files(), platform.textCodec(), platform.programFolder())
-    , m_actionTarget(platform, [this](const std::u16string& message, const std::u16string& title) {
-        ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
-    }) {
+    , m_storage(platform.files(), platform.textCodec(), platform.programFolder()) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(toQString(texts::kProgramTitle));
     build();
@@ -87,7 +80,7 @@ void FrmMain::build() {
     for (int i = 0; i < 3; ++i) {
         auto* button = new PictureBox(this);
         button->setObjectName(QStringLiteral("PicMenu_%1").arg(i));
-        button->resize(twipsToPixels(kTitleButtonSize), twipsToPixels(kTitleButtonSize));
+        button->resize(twipsToPixels(frame::kTitleButtonSize), twipsToPixels(frame::kTitleButtonSize));
         button->setPicture(titleBandImage(2 * i + 1));
         connect(button, &PictureBox::mouseMoved, this,
                 [this, i] { m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 2)); });
@@ -123,10 +116,11 @@ void FrmMain::build() {
 }
 
 void FrmMain::layOut() {
-    m_picInterface->setGeometry(twipsRect(15, 330, kInnerWidth - 30, kInnerHeight - 345));
+    m_picInterface->setGeometry(
+        twipsRect(frame::kEdge, frame::kPanelTop, frame::panelWidth(kInnerWidth), frame::panelHeight(kInnerHeight)));
     for (int i = 0; i < 3; ++i) {
-        const int left = kInnerWidth - (i + 1) * kTitleButtonSize - (2 * i + 1) * 30;
-        m_picMenu[static_cast<std::size_t>(i)]->move(twipsToPixels(left), twipsToPixels(15));
+        const int left = kInnerWidth - (i + 1) * frame::kTitleButtonSize - (2 * i + 1) * 30;
+        m_picMenu[static_cast<std::size_t>(i)]->move(twipsToPixels(left), twipsToPixels(frame::kEdge));
     }
     m_picMenu[2]->move(m_picMenu[1]->pos());
 
@@ -226,8 +220,8 @@ void FrmMain::reportLoadWarnings(const std::vector<StorageError>& warnings) {
     QString listed = QStringLiteral("读取便笺时出现问题。");
     QString all = listed;
     for (std::size_t i = 0; i < warnings.size(); ++i) {
-        const QString line = QStringLiteral("\n") + QString::fromStdU16String(warnings[i].path().u16string()) +
-                             QStringLiteral(": ") + QString::fromLocal8Bit(warnings[i].reason().c_str());
+        const QString line = QStringLiteral("\n") + pathToQString(warnings[i].path()) + QStringLiteral(": ") +
+                             QString::fromLocal8Bit(warnings[i].reason().c_str());
         all += line;
         if (i < kMostListed) {
             listed += line;
@@ -258,25 +252,21 @@ void FrmMain::Timer3_Timer() {
     m_clock->tick(m_platform.timeOfDay());
 }
 
-void FrmMain::RunTaskAction(const std::u16string& action) {
+void FrmMain::RunTaskAction(const std::u16string& stored) {
     if (m_ending) {
         return;
     }
-    const bool powerAction = TaskAction::read(action).type == TaskAction::Type::HiddenCommand;
-    bool popupOpen = false;
-    try {
-        popupOpen = dispatchTaskAction(
-            action,
-            [this, powerAction] {
-                m_notesPage->writeBackEditor();
-                if (!SaveData() && powerAction) {
-                    throw PowerActionCancelled();
-                }
-            },
-            m_actionTarget);
-    } catch (const PowerActionCancelled&) {
+    const TaskAction action = TaskAction::read(stored);
+    m_notesPage->writeBackEditor();
+    // The machine must not go down with the notes unsaved.
+    if (!SaveData() && action.isPowerAction()) {
         m_platform.reportToConsole(u"便笺没有保存成功，关机或睡眠已取消。");
+        m_clock->actionFinished();
+        return;
     }
+    const bool popupOpen = action.run(m_platform, [this](const std::u16string& message, const std::u16string& title) {
+        ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
+    });
     // A pop-up tells the clock itself, when it closes.
     if (!popupOpen) {
         m_clock->actionFinished();

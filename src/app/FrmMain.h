@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/NoteStorage.h"
-#include "todo/PlatformActionTarget.h"
 #include "todo/ReminderClock.h"
 
 #include <QWidget>
@@ -46,7 +45,7 @@ public:
     void Timer3_Timer();
     // Stores the editor's note and saves, then runs a due reminder's action; the clock goes on once it is
     // over (for a pop-up, once the user has closed it).
-    void RunTaskAction(const std::u16string& action);
+    void RunTaskAction(const std::u16string& stored);
     void SSwitch1_Click();
     // The user's way out: stores the editor's note, saves, ends the program. When the save fails the user may
     // stay, and the program is then as it was before.
@@ -100,7 +99,6 @@ private:
     TodoPage* m_todoPage = nullptr;
     std::unique_ptr<WheelHook> m_wheelHook;
     std::unique_ptr<ReminderClock> m_clock;
-    PlatformActionTarget m_actionTarget;
     std::unique_ptr<PeriodicTimer> m_timer3;
 };
 

@@ -1,7 +1,7 @@
 #include "app/NoteBook.h"
 
-#include "app/AppTexts.h"
 #include "app/NoteTitles.h"
+#include "controls/AppTexts.h"
 
 namespace pennoc {
 

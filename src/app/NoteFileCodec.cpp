@@ -1,6 +1,6 @@
 #include "app/NoteFileCodec.h"
 
-#include "app/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/FileSystem.h"
 #include "app/NoteFileCodec.h"
+#include "platform/FileSystem.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "app/NoteTitles.h"
 
-#include "app/AppTexts.h"
 #include "app/TextWidth.h"
+#include "controls/AppTexts.h"
 
 namespace pennoc {
 

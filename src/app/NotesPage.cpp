@@ -1,12 +1,12 @@
 #include "app/NotesPage.h"
 
-#include "app/ClickableLabel.h"
-#include "app/ColorValue.h"
 #include "app/DrawerTab.h"
-#include "app/LabelLook.h"
-#include "app/QtText.h"
 #include "app/StoredText.h"
-#include "app/UiLook.h"
+#include "controls/ClickableLabel.h"
+#include "controls/ColorValue.h"
+#include "controls/LabelLook.h"
+#include "controls/QtText.h"
+#include "controls/UiLook.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

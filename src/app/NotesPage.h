@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/NoteBook.h"
-#include "app/PictureBox.h"
+#include "controls/PictureBox.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "app/TextWidth.h"
 
-#include "app/AppTexts.h"
-#include "app/PlatformServices.h"
+#include "controls/AppTexts.h"
+#include "platform/PlatformServices.h"
 
 #include <array>
 #include <cstdint>

@@ -20,7 +20,7 @@ int GetTextLength(std::u16string_view text);
 std::u16string cutTextToWidth(std::u16string_view text, int length);
 
 // cutTextToWidth with the argument check of the shared module: a `length` below 1 shows an error message
-// and gives the empty text.
+// and gives the empty text. The program never calls it; it stays for the shared module's callers.
 std::u16string SetTextLengthFromLeft(PlatformServices& platform, std::u16string_view text, int length);
 
 } // namespace pennoc

@@ -1,6 +1,6 @@
 #include "controls/OutlineShape.h"
 
-#include "app/UiLook.h"
+#include "controls/UiLook.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ColorValue.h"
+#include "controls/ColorValue.h"
 #include "controls/FontDescription.h"
 
 #include <cstdint>
@@ -17,7 +17,8 @@ using PropertyValue = std::variant<std::int32_t, bool, std::u16string, FontDescr
 // The host's store of a control's design-time properties: named values, each read and written together with
 // the property's default, so that only values that differ from their default take up room.
 //
-// Hosts that keep the values elsewhere derive and replace readValue and writeValue.
+// Hosts that keep the values elsewhere derive and replace readValue and writeValue. The program itself stores
+// no properties: the controls keep this for the hosts that do.
 class PropertyBag {
 public:
     struct Entry {

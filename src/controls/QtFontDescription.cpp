@@ -1,5 +1,7 @@
 #include "controls/QtFontDescription.h"
 
+#include "controls/QtText.h"
+
 #include <QStringList>
 
 namespace pennoc {
@@ -25,7 +27,7 @@ QFont toQFont(const FontDescription& description) {
     QFont font;
     QStringList families;
     for (const std::u16string& family : description.families) {
-        families.append(QString::fromStdU16String(family));
+        families.append(toQString(family));
     }
     font.setFamilies(families);
     // A font sized in pixels reports no point size; it then keeps the application's size.

@@ -1,9 +1,10 @@
 #include "controls/SButton.h"
 
-#include "app/UiLook.h"
 #include "controls/OutlineShape.h"
 #include "controls/PropertyBag.h"
 #include "controls/QtFontDescription.h"
+#include "controls/QtText.h"
+#include "controls/UiLook.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -31,7 +32,7 @@ SButton::SButton(QWidget* parent)
     , m_label1(new QLabel(this))
     , m_shape1(new OutlineShape(this))
     , m_label2(new QLabel(this))
-    , m_caption(QString::fromStdU16String(kDefaultCaption)) {
+    , m_caption(toQString(kDefaultCaption)) {
     // Hover needs moves with no button held.
     setMouseTracking(true);
     m_label1->setObjectName(QStringLiteral("Label1"));
@@ -112,7 +113,7 @@ void SButton::ReadProperties(const PropertyBag& bag) {
     m_borderColorHover = bag.readColor("BorderColorHover", kDefaultBorderColor);
     m_borderColorNormal = bag.readColor("BorderColorNormal", kDefaultBorderColor);
     m_borderStyle = bag.read<std::int32_t>("BorderStyle", 0);
-    m_caption = QString::fromStdU16String(bag.read("Caption", kDefaultCaption));
+    m_caption = toQString(bag.read("Caption", kDefaultCaption));
     m_enabled = bag.read("Enabled", true);
     m_font = toQFont(bag.read("Font", describeFont(m_label2->font())));
     m_foreColorClick = bag.readColor("ForeColorClick", kDefaultForeColor);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ColorValue.h"
+#include "controls/ColorValue.h"
 
 #include <QFont>
 #include <QString>
@@ -82,6 +82,8 @@ public:
     void setFont(const QFont& font);
     void setEnabled(bool enabled);
 
+    // The program never calls ReadProperties and WriteProperties; they stay as the control's contract with a
+    // host that stores its properties.
     // Loads all thirteen properties (absent keys give the defaults) and repaints, without change signals.
     void ReadProperties(const PropertyBag& bag);
     // Stores the properties that differ from their defaults.
@@ -92,7 +94,8 @@ Q_SIGNALS:
     void Click();
     // The pointer moved over the enabled button with no button held; once per movement.
     void Hover();
-    // Declared for hosts that bind the button's events by position; never emitted.
+    // Never emitted and never connected by the program; declared for hosts that bind the button's events by
+    // position.
     void MouseLeave();
 
     void BackColorClickChanged();

@@ -1,9 +1,9 @@
 #include "controls/SSwitch.h"
 
-#include "app/Twips.h"
-#include "app/UiLook.h"
 #include "controls/OutlineShape.h"
 #include "controls/PropertyBag.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
 
 #include <QMouseEvent>
 #include <algorithm>
@@ -96,12 +96,11 @@ void SSwitch::DrawSwitch() {
 }
 
 void SSwitch::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_clicks.press(*event);
 }
 
 void SSwitch::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool clicked = m_clicks.release(*event, *this);
     if (!clicked || !m_enabled) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/ColorValue.h"
+#include "controls/ClickTracker.h"
+#include "controls/ColorValue.h"
 
 #include <QWidget>
 
@@ -40,6 +41,8 @@ public:
     // Moves the knob without emitting Click.
     void setValue(bool value);
 
+    // The program never calls ReadProperties and WriteProperties; they stay as the control's contract with a
+    // host that stores its properties.
     // Loads the four properties (absent keys give the defaults) and redraws, without change signals.
     void ReadProperties(const PropertyBag& bag);
     // Stores the properties that differ from their defaults.
@@ -72,7 +75,7 @@ private:
     ColorValue m_backColorOn = kDefaultBackColorOn;
     bool m_enabled = true;
     bool m_value = false;
-    bool m_pressed = false;
+    ClickTracker m_clicks;
 };
 
 } // namespace pennoc

@@ -1,6 +1,6 @@
 // Install step: writes the menu entry for the program at its installed path, quoted as the autostart entry is.
-#include "app/AppTexts.h"
-#include "app/QtText.h"
+#include "controls/AppTexts.h"
+#include "controls/QtText.h"
 #include "windows/DesktopEntry.h"
 
 #include <cstdio>

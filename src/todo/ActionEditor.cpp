@@ -1,16 +1,17 @@
 #include "todo/ActionEditor.h"
 
-#include "app/AppTexts.h"
-#include "app/ClickableLabel.h"
-#include "app/ColorValue.h"
-#include "app/LabelLook.h"
-#include "app/PictureBox.h"
-#include "app/QtText.h"
-#include "app/Twips.h"
-#include "app/UiLook.h"
-#include "app/WrappingLabel.h"
+#include "controls/AppTexts.h"
+#include "controls/ClickableLabel.h"
+#include "controls/ColorValue.h"
+#include "controls/LabelLook.h"
+#include "controls/PictureBox.h"
+#include "controls/QtText.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
+#include "controls/WindowFrame.h"
+#include "controls/WrappingLabel.h"
 #include "todo/EditorCaptions.h"
-#include "todo/Sound.h"
+#include "todo/TaskAction.h"
 #include "windows/FrmMessage.h"
 
 #include <QLabel>
@@ -144,7 +145,7 @@ void ActionEditor::buildPanel(QWidget* page) {
 void ActionEditor::buildPreview(PictureBox* subPanel) {
     place(makeCaption(QStringLiteral("Label14"), QStringLiteral("提示预览："), subPanel), 120, 120);
 
-    const FrmMessage::Layout look = FrmMessage::layOut(kPreviewWidth, kPreviewHeight, FrmMessage::kCloseBoxSize,
+    const FrmMessage::Layout look = FrmMessage::layOut(kPreviewWidth, kPreviewHeight, frame::kTitleButtonSize,
                                                        FrmMessage::kConfirmWidth, FrmMessage::kConfirmHeight);
     auto* window = new QWidget(subPanel);
     window->setObjectName(QStringLiteral("PreviewWindow"));
@@ -272,13 +273,13 @@ void ActionEditor::Label18_Click(int index) {
         browse(m_cd1, m_label17);
         break;
     case 1:
-        PlaySoundFile(m_platform, soundPath());
+        TaskAction::playSoundFile(m_platform, soundPath());
         break;
     case 2:
         browse(m_cd2, m_label21);
         break;
     case 3:
-        StopSound(m_platform);
+        m_platform.stopSound();
         break;
     default:
         break;
@@ -344,7 +345,7 @@ void ActionEditor::Label23_MouseMove() {
 void ActionEditor::browse(FileDialog& dialog, QLabel* path) {
     try {
         if (const std::optional<std::filesystem::path> chosen = m_platform.chooseFileToOpen(dialog.request)) {
-            dialog.fileName = QString::fromStdU16String(chosen->u16string());
+            dialog.fileName = pathToQString(*chosen);
         }
     } catch (const std::exception&) {
         // A dialog that fails counts as one that was cancelled.

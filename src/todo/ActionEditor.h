@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PlatformServices.h"
+#include "platform/PlatformServices.h"
 
 #include <QObject>
 #include <QString>
@@ -25,7 +25,7 @@ class ActionEditor : public QObject {
     Q_OBJECT
 public:
     // Builds the controls on `page` in their start state: panel hidden, pop-up tab and "关闭计算机" selected,
-    // both paths empty, caption "任务   弹出提示".
+    // both paths empty, the task caption naming the pop-up kind.
     ActionEditor(PlatformServices& platform, QWidget* page);
 
     // Where the sound dialog starts; empty leaves it to the dialog. The main window passes the `Sounds`

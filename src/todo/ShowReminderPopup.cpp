@@ -1,6 +1,6 @@
 #include "todo/ShowReminderPopup.h"
 
-#include "app/PlatformServices.h"
+#include "platform/PlatformServices.h"
 #include "windows/FrmMessage.h"
 
 namespace pennoc {

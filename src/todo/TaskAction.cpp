@@ -1,5 +1,9 @@
 #include "todo/TaskAction.h"
 
+#include "platform/PlatformServices.h"
+
+#include <filesystem>
+
 namespace pennoc {
 
 TaskAction TaskAction::read(std::u16string_view stored) {
@@ -46,6 +50,40 @@ std::u16string TaskAction::stored() const {
     }
     std::u16string text(1, digit);
     return text.append(payload);
+}
+
+bool TaskAction::run(PlatformServices& platform, const ShowPopup& showPopup) const {
+    switch (type) {
+    case Type::Popup:
+        showPopup(payload, std::u16string(kPopupTitle));
+        return true;
+    case Type::PlaySound:
+        playSoundFile(platform, payload);
+        break;
+    case Type::HiddenCommand:
+        platform.startHiddenCommand(payload);
+        break;
+    case Type::OpenWithSystem:
+        platform.openWithSystem(payload);
+        break;
+    case Type::None:
+        break;
+    }
+    return false;
+}
+
+void TaskAction::playSoundFile(PlatformServices& platform, std::u16string_view path) {
+    std::filesystem::path file;
+    try {
+        file = std::filesystem::path(path);
+    } catch (const std::filesystem::filesystem_error&) {
+        // Text with no spelling in the system's file names (a lone surrogate) names no file.
+        return;
+    }
+    std::error_code error;
+    if (std::filesystem::is_regular_file(file, error)) {
+        platform.playSound(file);
+    }
 }
 
 } // namespace pennoc

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace pennoc {
+
+class PlatformServices;
 
 // A reminder's action as stored with it: one type digit followed by the payload, stored as it is. This type
 // owns the stored form in both directions and the caption that names each kind in the action panel.
@@ -29,6 +32,13 @@ struct TaskAction {
     static constexpr std::u16string_view kShutdownCommand = u"shutdown -s -t 0";
     static constexpr std::u16string_view kSleepCommand = u"rundll32.exe powrprof.dll SetSuspendState";
 
+    // The title of every reminder's pop-up window.
+    static constexpr std::u16string_view kPopupTitle = u"待办";
+
+    // Opens the pop-up window with the message under the title; the window stays open after the call until
+    // the user closes it.
+    using ShowPopup = std::function<void(const std::u16string& message, const std::u16string& title)>;
+
     // The type is the leading numeric value of the first character: a kind's digit gives that kind, "4" to
     // "9" run nothing, and any other character (or none) counts as a pop-up. The payload is everything after
     // the first character, possibly empty.
@@ -42,6 +52,16 @@ struct TaskAction {
     std::u16string stored() const;
     // Shutting down or sleeping: the notes must be safe on disk before it runs.
     bool isPowerAction() const { return type == Type::HiddenCommand; }
+
+    // Runs the action: by type a pop-up with the payload under kPopupTitle, the payload played as a sound
+    // file (playSoundFile), started as a hidden command line, or opened with the system; Type::None runs
+    // nothing. Every call returns at once. True when the action goes on after the call: a pop-up is open
+    // until the user closes it.
+    bool run(PlatformServices& platform, const ShowPopup& showPopup) const;
+
+    // Plays the sound file in the background when an ordinary file exists at `path`; a path that names no
+    // such file (an empty one, a folder, a missing file, one the system cannot spell) plays nothing, silently.
+    static void playSoundFile(PlatformServices& platform, std::u16string_view path);
 
     Type type = Type::Popup;
     std::u16string payload;

@@ -1,12 +1,12 @@
 #include "todo/TimeEntry.h"
 
-#include "app/ClickableLabel.h"
-#include "app/LabelLook.h"
-#include "app/PictureBox.h"
-#include "app/QtText.h"
-#include "app/Twips.h"
-#include "app/UiLook.h"
+#include "controls/ClickableLabel.h"
+#include "controls/LabelLook.h"
+#include "controls/PictureBox.h"
+#include "controls/QtText.h"
 #include "controls/SButton.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
 #include "todo/EditorCaptions.h"
 
 #include <QEvent>

@@ -1,5 +1,6 @@
 #include "todo/TodoListModel.h"
 
+#include "controls/QtText.h"
 #include "todo/TodoList.h"
 
 namespace pennoc {
@@ -23,7 +24,7 @@ QVariant TodoListModel::data(const QModelIndex& index, int role) const {
         !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
         return {};
     }
-    return QString::fromStdU16String(m_list.line(index.row()));
+    return toQString(m_list.line(index.row()));
 }
 
 void TodoListModel::rowsAboutToBeInserted(int first, int last) {

@@ -1,20 +1,20 @@
 #include "windows/FrmMessage.h"
 
-#include "app/ColorValue.h"
-#include "app/PlatformServices.h"
-#include "app/TitleBandImages.h"
-#include "app/Twips.h"
-#include "app/UiLook.h"
-#include "app/WindowDrag.h"
-#include "app/WrappingLabel.h"
+#include "controls/ColorValue.h"
+#include "controls/QtText.h"
+#include "controls/TitleBandImages.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
+#include "controls/WindowDrag.h"
+#include "controls/WindowFrame.h"
+#include "controls/WrappingLabel.h"
+#include "platform/PlatformServices.h"
 
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
-#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -54,11 +54,11 @@ bool isClick(QObject* watched, const QEvent& event) {
 
 FrmMessage::Layout FrmMessage::layOut(int width, int height, int closeSize, int confirmWidth, int confirmHeight) {
     const float innerWidth = static_cast<float>(width);
-    const float innerHeight = static_cast<float>(height);
 
     Layout layout;
-    layout.picInterface = {15, 330, wholeTwips(innerWidth - 30.0f), wholeTwips(innerHeight - 345.0f)};
-    layout.picClose = {wholeTwips(innerWidth - static_cast<float>(closeSize) - 30.0f), 15, closeSize, closeSize};
+    layout.picInterface = {frame::kEdge, frame::kPanelTop, frame::panelWidth(width), frame::panelHeight(height)};
+    layout.picClose = {wholeTwips(innerWidth - static_cast<float>(closeSize) - 30.0f), frame::kEdge, closeSize,
+                       closeSize};
 
     const float panelWidth = static_cast<float>(layout.picInterface.width);
     const float panelHeight = static_cast<float>(layout.picInterface.height);
@@ -134,12 +134,12 @@ FrmMessage::FrmMessage(PlatformServices& platform)
 }
 
 void FrmMessage::setMessage(const std::u16string& message) {
-    m_lblMessage->setText(QString::fromStdU16String(message));
+    m_lblMessage->setText(toQString(message));
     nameWindow();
 }
 
 void FrmMessage::setTitle(const std::u16string& title) {
-    m_lblFormTitle->setText(QString::fromStdU16String(title));
+    m_lblFormTitle->setText(toQString(title));
     placeTitle();
     nameWindow();
 }
@@ -200,7 +200,8 @@ void FrmMessage::mouseMoveEvent(QMouseEvent*) {
 void FrmMessage::Form_Load() {
     m_platform.beep();
 
-    m_layout = layOut(pixelsToTwips(width()), pixelsToTwips(height()), kCloseBoxSize, confirmWidth(), kConfirmHeight);
+    m_layout = layOut(pixelsToTwips(width()), pixelsToTwips(height()), frame::kTitleButtonSize, confirmWidth(),
+                      kConfirmHeight);
     m_picInterface->setGeometry(pixelRect(m_layout.picInterface));
     m_picClose->setGeometry(pixelRect(m_layout.picClose));
     m_lblMessage->setGeometry(pixelRect(m_layout.lblMessage));

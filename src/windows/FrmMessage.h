@@ -40,8 +40,7 @@ public:
         TwipsBox lblConfirm;
     };
 
-    // Design sizes in twips of the close box and the OK label, shared with the action panel's preview.
-    static constexpr int kCloseBoxSize = 270;
+    // Design sizes in twips of the OK label, shared with the action panel's preview.
     static constexpr int kConfirmWidth = 645;
     static constexpr int kConfirmHeight = 285;
 

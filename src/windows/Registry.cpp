@@ -1,6 +1,6 @@
 #include "windows/Registry.h"
 
-#include "app/PlatformServices.h"
+#include "platform/PlatformServices.h"
 
 namespace pennoc::registry {
 

@@ -1,13 +1,13 @@
 #include "app/FrmMain.h"
 
 #include "app/NotesPage.h"
-#include "app/PictureBox.h"
-#include "app/TitleBandImages.h"
 #include "app/WindowInput.h"
+#include "controls/PictureBox.h"
 #include "controls/SSwitch.h"
+#include "controls/TitleBandImages.h"
 #include "support/FailingFileSystem.h"
 #include "support/FileHelpers.h"
-#include "support/RecordingPlatform.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/ActionEditor.h"
 #include "todo/TodoPage.h"
@@ -36,7 +36,7 @@ protected:
     fs::path notes() const { return m_folder.path() / "Notes"; }
 
     test::TemporaryFolder m_folder;
-    test::RecordingPlatform m_platform{m_folder.path()};
+    test::QtRecordingPlatform m_platform{m_folder.path()};
 };
 
 TEST_F(FrmMainTest, FirstStartCreatesTheDataAndShowsAnEmptyList) {

@@ -3,7 +3,6 @@
 #include "app/StoredText.h"
 #include "app/platform/Gb18030Codec.h"
 #include "app/platform/LocalFileSystem.h"
-#include "support/Gb18030Availability.h"
 #include "support/TemporaryFolder.h"
 
 #include <algorithm>
@@ -86,9 +85,6 @@ private:
 };
 
 TEST(NoteRoundTrip, EveryTextComesBackExactly) {
-    if (!test::systemConvertsGb18030()) {
-        GTEST_SKIP() << test::kNoGb18030;
-    }
     Gb18030Codec codec;
     NoteGenerator generator(codec, 20261207);
     const NoteFileCodec files(codec);

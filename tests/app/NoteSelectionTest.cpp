@@ -1,10 +1,10 @@
-#include "app/ClickableLabel.h"
 #include "app/DrawerTab.h"
 #include "app/FrmMain.h"
 #include "app/NotesPage.h"
 #include "app/WindowInput.h"
+#include "controls/ClickableLabel.h"
 #include "support/FileHelpers.h"
-#include "support/RecordingPlatform.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ protected:
     }
 
     test::TemporaryFolder m_folder;
-    test::RecordingPlatform m_platform{m_folder.path()};
+    test::QtRecordingPlatform m_platform{m_folder.path()};
     FrmMain m_window{m_platform};
 };
 

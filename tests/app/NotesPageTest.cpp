@@ -1,7 +1,7 @@
 #include "app/NotesPage.h"
 
-#include "app/ClickableLabel.h"
 #include "app/DrawerTab.h"
+#include "controls/ClickableLabel.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>

@@ -1,8 +1,8 @@
 #include "controls/SButton.h"
 
-#include "app/UiLook.h"
 #include "controls/OutlineShape.h"
 #include "controls/RecordingPropertyBag.h"
+#include "controls/UiLook.h"
 
 #include <QLabel>
 #include <QMetaProperty>

@@ -1,9 +1,9 @@
 #include "controls/SSwitch.h"
 
-#include "app/Twips.h"
-#include "app/UiLook.h"
 #include "controls/OutlineShape.h"
 #include "controls/RecordingPropertyBag.h"
+#include "controls/Twips.h"
+#include "controls/UiLook.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/PlatformServices.h"
-#include "app/platform/Gb18030Codec.h"
 #include "app/platform/LocalFileSystem.h"
+#include "platform/PlatformServices.h"
 
 #include <deque>
 #include <functional>
@@ -17,7 +16,8 @@ class FakeTimer;
 // else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>",
 // "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console <text>",
 // "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them; a timer still
-// handling a tick misses the next ones, as Qt's do. After each tick the events the handlers posted are handled.
+// handling a tick misses the next ones, as Qt's do. It needs no Qt, and so has no text codec: QtRecordingPlatform
+// adds the real one and Qt's event handling.
 class RecordingPlatform : public PlatformServices {
 public:
     explicit RecordingPlatform(std::filesystem::path programFolder);
@@ -27,7 +27,7 @@ public:
     std::u16string executableName() const override { return u"pennoc"; }
     bool previousInstanceRunning() override { return previousInstance; }
     FileSystem& files() override { return fileSystem ? *fileSystem : m_files; }
-    const TextCodec& textCodec() const override { return m_codec; }
+    const TextCodec& textCodec() const override;
     std::u16string timeOfDay() const override { return now; }
     std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
                                                std::function<void()> onTick) override;
@@ -64,6 +64,10 @@ public:
     // Replaces the real file system (to make operations fail), when set.
     FileSystem* fileSystem = nullptr;
 
+protected:
+    // Runs after each tick of `tick`.
+    virtual void afterTick() {}
+
 private:
     friend class FakeTimer;
     void record(std::string call);
@@ -71,7 +75,6 @@ private:
 
     std::filesystem::path m_programFolder;
     LocalFileSystem m_files;
-    Gb18030Codec m_codec;
     std::vector<FakeTimer*> m_timers;
     int m_rescueFolders = 0;
 };

@@ -1,9 +1,9 @@
 #include "todo/ActionEditor.h"
 
-#include "app/ClickableLabel.h"
-#include "app/PictureBox.h"
-#include "app/UiLook.h"
-#include "support/RecordingPlatform.h"
+#include "controls/ClickableLabel.h"
+#include "controls/PictureBox.h"
+#include "controls/UiLook.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 
 #include <QLineEdit>
@@ -15,7 +15,7 @@
 namespace pennoc {
 namespace {
 
-using test::RecordingPlatform;
+using test::QtRecordingPlatform;
 using test::TemporaryFolder;
 
 bool lit(const QWidget* label) {
@@ -46,7 +46,7 @@ protected:
     int stops() const { return m_platform.count("stopSound"); }
 
     TemporaryFolder m_folder;
-    RecordingPlatform m_platform{m_folder.path()};
+    QtRecordingPlatform m_platform{m_folder.path()};
     QWidget m_page;
     ActionEditor m_editor{m_platform, &m_page};
 };
@@ -144,14 +144,14 @@ TEST_F(ActionEditorTest, DialogsAskWithTheirOwnTextsAndACancelBringsBackTheLastC
     EXPECT_TRUE(file.initialFolder.empty());
 }
 
-class FailingDialogPlatform : public RecordingPlatform {
+class FailingDialogPlatform : public QtRecordingPlatform {
 public:
-    using RecordingPlatform::RecordingPlatform;
+    using QtRecordingPlatform::QtRecordingPlatform;
     std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) override {
         if (failing) {
             throw std::runtime_error("no dialog");
         }
-        return RecordingPlatform::chooseFileToOpen(request);
+        return QtRecordingPlatform::chooseFileToOpen(request);
     }
     bool failing = false;
 };

@@ -1,10 +1,10 @@
-#include "app/ClickableLabel.h"
 #include "app/FrmMain.h"
 #include "app/NotesPage.h"
+#include "controls/ClickableLabel.h"
 #include "controls/SButton.h"
 #include "support/FileHelpers.h"
 #include "support/PointerInput.h"
-#include "support/RecordingPlatform.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/TodoPage.h"
 #include "windows/FrmMessage.h"
@@ -77,7 +77,7 @@ protected:
     void showTodoPage() { clickAt(centreOf(m_window.pageTab(1))); }
 
     test::TemporaryFolder m_folder;
-    test::RecordingPlatform m_platform{m_folder.path()};
+    test::QtRecordingPlatform m_platform{m_folder.path()};
     FrmMain m_window{m_platform};
 };
 
@@ -194,6 +194,19 @@ TEST_F(ReminderRoadTest, ASaveErrorShownByAReminderDoesNotHoldTheClock) {
     // Three ticks while the error box was open, and the one that found "open" due.
     EXPECT_EQ(line(1), u"(-00:00:56)tea");
     EXPECT_EQ(m_platform.calls.back(), "open /tmp/menu.txt");
+}
+
+TEST_F(ReminderRoadTest, AFailedSaveCancelsAPowerActionButNotTheClock) {
+    std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
+    TodoList& list = page().todoList();
+    list.append(u"(-00:00:00)关机", u"2shutdown -s -t 0");
+    list.append(u"(-00:00:01)open", u"3/tmp/menu.txt");
+    m_platform.tick(1000ms, 1);
+    EXPECT_EQ(m_platform.count("command "), 0);
+    EXPECT_EQ(m_platform.count("console 便笺没有保存成功，关机或睡眠已取消。"), 1);
+    m_platform.tick(1000ms, 2);
+    EXPECT_EQ(m_platform.calls.back(), "open /tmp/menu.txt");
+    EXPECT_EQ(m_platform.count("command "), 0);
 }
 
 TEST_F(ReminderRoadTest, TimeOfDayRemindersFireOnTheirMinute) {

@@ -1,9 +1,9 @@
 #include "todo/TimeEntry.h"
 
-#include "app/ClickableLabel.h"
-#include "app/PictureBox.h"
-#include "app/UiLook.h"
+#include "controls/ClickableLabel.h"
+#include "controls/PictureBox.h"
 #include "controls/SButton.h"
+#include "controls/UiLook.h"
 #include "todo/WheelHook.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "app/ClickableLabel.h"
-#include "support/RecordingPlatform.h"
+#include "controls/ClickableLabel.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/ActionEditor.h"
 #include "todo/TaskAction.h"
@@ -50,7 +50,7 @@ protected:
     }
 
     test::TemporaryFolder m_folder;
-    test::RecordingPlatform m_platform{m_folder.path()};
+    test::QtRecordingPlatform m_platform{m_folder.path()};
     TodoPage m_page{m_platform};
 };
 

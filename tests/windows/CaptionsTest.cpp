@@ -1,8 +1,8 @@
-#include "app/ClickableLabel.h"
 #include "app/FrmMain.h"
+#include "controls/ClickableLabel.h"
 #include "controls/SButton.h"
 #include "support/PointerInput.h"
-#include "support/RecordingPlatform.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/ActionEditor.h"
 #include "todo/TimeEntry.h"
@@ -118,7 +118,7 @@ protected:
     }
 
     test::TemporaryFolder m_folder;
-    test::RecordingPlatform m_platform{m_folder.path()};
+    test::QtRecordingPlatform m_platform{m_folder.path()};
     FrmMain m_window{m_platform};
 };
 

@@ -1,7 +1,7 @@
 #include "windows/FrmMessage.h"
 
-#include "app/UiLook.h"
-#include "support/RecordingPlatform.h"
+#include "controls/UiLook.h"
+#include "support/QtRecordingPlatform.h"
 #include "todo/ShowReminderPopup.h"
 
 #include <QApplication>
@@ -62,7 +62,7 @@ bool hasInk(const QImage& image, const QRect& area) {
 
 class FrmMessageTest : public ::testing::Test {
 protected:
-    pennoc::test::RecordingPlatform platform{std::filesystem::temp_directory_path()};
+    pennoc::test::QtRecordingPlatform platform{std::filesystem::temp_directory_path()};
 };
 
 TEST(FrmMessageLayoutTest, OkLabelOfDesignWidthIsCentredUnderTheMessage) {

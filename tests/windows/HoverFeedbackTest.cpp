@@ -1,7 +1,7 @@
-#include "app/ClickableLabel.h"
 #include "app/FrmMain.h"
 #include "app/NotesPage.h"
-#include "support/RecordingPlatform.h"
+#include "controls/ClickableLabel.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/TimeEntry.h"
 #include "todo/TodoPage.h"
@@ -47,7 +47,7 @@ protected:
     ClickableLabel* label(const char* name) { return m_window.findChild<ClickableLabel*>(name); }
 
     test::TemporaryFolder m_folder;
-    test::RecordingPlatform m_platform{m_folder.path()};
+    test::QtRecordingPlatform m_platform{m_folder.path()};
     FrmMain m_window{m_platform};
 };
 

@@ -1,9 +1,9 @@
-#include "app/ClickableLabel.h"
 #include "app/FrmMain.h"
 #include "app/NotesPage.h"
+#include "controls/ClickableLabel.h"
 #include "controls/SButton.h"
 #include "support/PointerInput.h"
-#include "support/RecordingPlatform.h"
+#include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/TodoPage.h"
 
@@ -29,7 +29,7 @@ protected:
     }
 
     test::TemporaryFolder m_folder;
-    test::RecordingPlatform m_platform{m_folder.path()};
+    test::QtRecordingPlatform m_platform{m_folder.path()};
     FrmMain m_window{m_platform};
 };
 

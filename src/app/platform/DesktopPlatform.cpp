@@ -1,9 +1,9 @@
 #include "app/platform/DesktopPlatform.h"
 
-#include "app/FileSystem.h"
-#include "app/QtText.h"
 #include "app/platform/InstanceLockFolder.h"
 #include "app/platform/SystemShell.h"
+#include "controls/QtText.h"
+#include "platform/FileSystem.h"
 
 #include <QApplication>
 #include <QCryptographicHash>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/PlatformServices.h"
 #include "app/platform/Gb18030Codec.h"
 #include "app/platform/LocalFileSystem.h"
+#include "platform/PlatformServices.h"
 
 #include <QString>
 #include <memory>

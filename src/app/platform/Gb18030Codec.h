@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TextCodec.h"
+#include "platform/TextCodec.h"
 
 namespace pennoc {
 

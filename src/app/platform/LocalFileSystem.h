@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FileSystem.h"
+#include "platform/FileSystem.h"
 
 namespace pennoc {
 

@@ -1,6 +1,6 @@
 #include "app/platform/FileAccess.h"
 
-#include "app/FileSystem.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #include "app/platform/SystemShell.h"
 
-#include "app/QtText.h"
+#include "controls/QtText.h"
 #include "todo/TaskAction.h"
 #include "windows/DesktopEntry.h"
 

@@ -1,4 +1,4 @@
-#include "app/ClickableLabel.h"
+#include "controls/ClickableLabel.h"
 
 #include <QMouseEvent>
 
@@ -10,13 +10,12 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent)
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_clicks.press(*event);
     event->accept();
 }
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool click = m_clicks.release(*event, *this);
     event->accept();
     if (click) {
         Q_EMIT clicked();

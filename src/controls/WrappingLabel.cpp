@@ -1,4 +1,4 @@
-#include "app/WrappingLabel.h"
+#include "controls/WrappingLabel.h"
 
 #include <QPainter>
 #include <QTextOption>

@@ -1,6 +1,6 @@
-#include "app/LabelLook.h"
+#include "controls/LabelLook.h"
 
-#include "app/UiLook.h"
+#include "controls/UiLook.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "app/WindowDrag.h"
+#include "controls/WindowDrag.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "app/UiLook.h"
+#include "controls/UiLook.h"
 
-#include "app/Twips.h"
+#include "controls/Twips.h"
 
 #include <QApplication>
 #include <QLabel>

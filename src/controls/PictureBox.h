@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/ClickTracker.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -28,7 +30,7 @@ protected:
 
 private:
     QPixmap m_picture;
-    bool m_pressed = false;
+    ClickTracker m_clicks;
 };
 
 } // namespace pennoc

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/ClickTracker.h"
+
 #include <QLabel>
 
 namespace pennoc {
@@ -22,7 +24,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_clicks;
 };
 
 } // namespace pennoc

@@ -1,7 +1,7 @@
-#include "app/TitleBandImages.h"
+#include "controls/TitleBandImages.h"
 
-#include "app/ColorValue.h"
-#include "app/UiLook.h"
+#include "controls/ColorValue.h"
+#include "controls/UiLook.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ColorValue.h"
+#include "controls/ColorValue.h"
 
 class QWidget;
 

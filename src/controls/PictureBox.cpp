@@ -1,4 +1,4 @@
-#include "app/PictureBox.h"
+#include "controls/PictureBox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,14 +23,13 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    m_pressed = event->button() == Qt::LeftButton;
+    m_clicks.press(*event);
     event->accept();
     Q_EMIT mousePressed(event->button(), event->globalPosition().toPoint());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
+    const bool click = m_clicks.release(*event, *this);
     event->accept();
     if (click) {
         Q_EMIT clicked();
