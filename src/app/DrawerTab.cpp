@@ -1,6 +1,7 @@
 #include "app/DrawerTab.h"
 
 #include "controls/ColorValue.h"
+#include "controls/ControlAccessibility.h"
 #include "controls/Twips.h"
 #include "controls/UiLook.h"
 
@@ -8,11 +9,24 @@
 
 namespace pennoc {
 
+namespace {
+
+// Named for what a press does.
+QString accessibleNameFor(bool open) {
+    return open ? QStringLiteral("收起便笺列表") : QStringLiteral("展开便笺列表");
+}
+
+} // namespace
+
 DrawerTab::DrawerTab(QWidget* parent)
-    : PictureBox(parent) {}
+    : PictureBox(parent) {
+    setAccessibleRole(this, QAccessible::PushButton);
+    setAccessibleName(accessibleNameFor(m_open));
+}
 
 void DrawerTab::flip(bool open) {
     m_open = open;
+    setAccessibleName(accessibleNameFor(open));
     for (QLine& line : m_lines) {
         line = QLine(line.x2(), line.y1(), line.x1(), line.y2());
     }

@@ -4,6 +4,7 @@
 #include "controls/AppTexts.h"
 #include "controls/ClickableLabel.h"
 #include "controls/ColorValue.h"
+#include "controls/ControlAccessibility.h"
 #include "controls/LabelLook.h"
 #include "controls/PictureBox.h"
 #include "controls/QtText.h"
@@ -89,6 +90,10 @@ void FrmMain::build() {
     }
     // The menu button has no command and is never shown; minimise takes its place.
     m_picMenu[1]->hide();
+    setAccessibleRole(m_picMenu[0], QAccessible::PushButton);
+    m_picMenu[0]->setAccessibleName(toQString(texts::kCloseButtonName));
+    setAccessibleRole(m_picMenu[2], QAccessible::PushButton);
+    m_picMenu[2]->setAccessibleName(toQString(texts::kMinimiseButtonName));
 
     m_picInterface = new PictureBox(this);
     m_picInterface->setObjectName(QStringLiteral("PicInterface"));
@@ -101,6 +106,7 @@ void FrmMain::build() {
         tab->setFont(uiFont(12));
         placeLabel(tab, twipsRect(240 + i * 840, 120, 600, 255));
         tab->setAlignment(Qt::AlignCenter);
+        setAccessibleRole(tab, QAccessible::PageTab);
         connect(tab, &ClickableLabel::clicked, this, [this, i] { Label1_Click(i); });
         m_label1[static_cast<std::size_t>(i)] = tab;
     }

@@ -41,6 +41,7 @@ void NotesPage::build() {
     m_text1->setGeometry(twipsRect(600, 120, 5415, 6255));
     m_text1->setFont(uiFont(12));
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text1->setAccessibleName(QStringLiteral("便笺内容"));
 
     m_picture2 = new PictureBox(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
@@ -74,6 +75,7 @@ void NotesPage::build() {
     m_list1->setObjectName(QStringLiteral("List1"));
     m_list1->setGeometry(twipsRect(-15, -15, 3240, 5895));
     m_list1->setFont(uiFont(12));
+    m_list1->setAccessibleName(QStringLiteral("便笺列表"));
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list1->installEventFilter(this);
     // The selection is the highlighted row. The current row is not: the list makes its first row current,

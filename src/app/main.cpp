@@ -3,6 +3,7 @@
 #include "app/QtTranslations.h"
 #include "app/platform/DesktopPlatform.h"
 #include "app/platform/TerminationSignals.h"
+#include "controls/ControlAccessibility.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     pennoc::installQtTranslations(app);
+    pennoc::installControlAccessibility();
     pennoc::DesktopPlatform platform;
     if (platform.previousInstanceRunning()) {
         return 0;

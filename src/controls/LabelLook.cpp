@@ -1,5 +1,6 @@
 #include "controls/LabelLook.h"
 
+#include "controls/ControlAccessibility.h"
 #include "controls/UiLook.h"
 
 #include <QWidget>
@@ -20,9 +21,13 @@ bool putBackIfLit(QWidget* label, ColorValue litBackground, ColorValue normalTex
 
 void showChoice(QWidget* label, bool selected) {
     QFont font = label->font();
+    const bool changed = font.underline() != selected;
     font.setUnderline(selected);
     label->setFont(font);
     setTextColor(label, selected ? colors::kAccent : colors::kBlack);
+    if (changed) {
+        announceChosenState(label);
+    }
 }
 
 } // namespace pennoc

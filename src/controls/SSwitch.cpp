@@ -1,5 +1,6 @@
 #include "controls/SSwitch.h"
 
+#include "controls/ControlAccessibility.h"
 #include "controls/OutlineShape.h"
 #include "controls/PropertyBag.h"
 #include "controls/Twips.h"
@@ -54,7 +55,19 @@ void SSwitch::setEnabled(bool enabled) {
 }
 
 void SSwitch::setValue(bool value) {
+    const bool changed = value != m_value;
     assign(m_value, value, &SSwitch::ValueChanged);
+    if (changed) {
+        announceChosenState(this);
+    }
+}
+
+void SSwitch::click() {
+    if (!m_enabled) {
+        return;
+    }
+    setValue(!m_value);
+    Q_EMIT Click();
 }
 
 void SSwitch::ReadProperties(const PropertyBag& bag) {
@@ -100,12 +113,9 @@ void SSwitch::mousePressEvent(QMouseEvent* event) {
 }
 
 void SSwitch::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked = m_clicks.release(*event, *this);
-    if (!clicked || !m_enabled) {
-        return;
+    if (m_clicks.release(*event, *this)) {
+        click();
     }
-    setValue(!m_value);
-    Q_EMIT Click();
 }
 
 void SSwitch::resizeEvent(QResizeEvent*) {

@@ -40,6 +40,8 @@ public:
     void setEnabled(bool enabled);
     // Moves the knob without emitting Click.
     void setValue(bool value);
+    // What a user click does: toggles the enabled switch, then emits Click.
+    void click();
 
     // The program never calls ReadProperties and WriteProperties; they stay as the control's contract with a
     // host that stores its properties.

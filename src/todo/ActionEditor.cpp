@@ -3,6 +3,7 @@
 #include "controls/AppTexts.h"
 #include "controls/ClickableLabel.h"
 #include "controls/ColorValue.h"
+#include "controls/ControlAccessibility.h"
 #include "controls/LabelLook.h"
 #include "controls/PictureBox.h"
 #include "controls/QtText.h"
@@ -106,6 +107,7 @@ void ActionEditor::buildPanel(QWidget* page) {
         const auto at = static_cast<std::size_t>(i);
         m_label13[at] = makeButton(QStringLiteral("Label13_%1").arg(i), toQString(TaskAction::kKinds[at].caption),
                                    m_picture7, tabLefts[i], 120, tabWidths[i]);
+        setAccessibleRole(m_label13[at], QAccessible::PageTab);
         connect(m_label13[at], &ClickableLabel::clicked, this, [this, i] { Label13_Click(i); });
 
         m_picture8[at] = makeArea(QStringLiteral("Picture8_%1").arg(i), m_picture7, twipsRect(240, 600, 5640, 4320));
@@ -188,6 +190,7 @@ void ActionEditor::buildChoices(PictureBox* subPanel) {
     for (int i = 0; i < 2; ++i) {
         const auto at = static_cast<std::size_t>(i);
         m_label19[at] = makeButton(QStringLiteral("Label19_%1").arg(i), captions[i], subPanel, lefts[i], 120, 1440);
+        setAccessibleRole(m_label19[at], QAccessible::RadioButton);
         connect(m_label19[at], &ClickableLabel::clicked, this, [this, i] { Label19_Click(i); });
     }
 }

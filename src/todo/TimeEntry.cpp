@@ -1,6 +1,7 @@
 #include "todo/TimeEntry.h"
 
 #include "controls/ClickableLabel.h"
+#include "controls/ControlAccessibility.h"
 #include "controls/LabelLook.h"
 #include "controls/PictureBox.h"
 #include "controls/QtText.h"
@@ -95,6 +96,7 @@ void TimeEntry::buildPanel(QWidget* page) {
     for (int i = 0; i < 3; ++i) {
         auto* label = addLabel(modes[i], QStringLiteral("Label7_%1").arg(i), m_picture5,
                                twipsRect(modeLefts[i], 120, modeWidths[i], 255), 12);
+        setAccessibleRole(label, QAccessible::RadioButton);
         showChoice(label, i == 0);
         connect(label, &ClickableLabel::clicked, this, [this, i] { Label7_Click(i); });
         m_label7[static_cast<std::size_t>(i)] = label;
@@ -123,6 +125,8 @@ void TimeEntry::buildTimeArea() {
 
     m_text3 = addField(QStringLiteral("Text3"), 480);
     m_text4 = addField(QStringLiteral("Text4"), 3480);
+    m_text3->setAccessibleName(QStringLiteral("小时"));
+    m_text4->setAccessibleName(QStringLiteral("分钟"));
     connect(m_text3, &QLineEdit::textChanged, this, &TimeEntry::Text3_Change);
     connect(m_text4, &QLineEdit::textChanged, this, &TimeEntry::Text4_Change);
 

@@ -67,6 +67,7 @@ void TodoPage::build() {
     m_text2->setFont(uiFont(12));
     m_text2->setMaxLength(kTitleLimit);
     m_text2->setFrame(false);
+    m_text2->setAccessibleName(QStringLiteral("待办标题"));
     m_line3 = separator("Line3", this);
     m_line3->setGeometry(m_text2->x(), m_text2->geometry().bottom() + 1, m_text2->width(), 1);
 
@@ -79,6 +80,7 @@ void TodoPage::build() {
     m_list2 = new QListView(m_picture11);
     m_list2->setObjectName(QStringLiteral("List2"));
     m_list2->setFont(uiFont(12));
+    m_list2->setAccessibleName(QStringLiteral("待办列表"));
     // Rows are one line each; without this the view measures every changed row on every tick.
     m_list2->setUniformItemSizes(true);
     m_list2->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -120,6 +122,8 @@ void TodoPage::build() {
     m_sSwitch1->setGeometry(twipsRect(1440, 6000, 495, 255));
     m_sSwitch1->setBackColorOff(rgbValue(192, 192, 192));
     m_sSwitch1->setBackColorOn(colors::kAccent);
+    // The caption beside the switch names it; it has no mnemonic, so no key moves the focus.
+    m_label24->setBuddy(m_sSwitch1);
 
     m_timeEntry = new TimeEntry(this);
     m_actionEditor = new ActionEditor(m_platform, this);

@@ -1,5 +1,7 @@
 #include "windows/FrmMessage.h"
 
+#include "controls/AppTexts.h"
+#include "controls/ClickableLabel.h"
 #include "controls/ColorValue.h"
 #include "controls/QtText.h"
 #include "controls/TitleBandImages.h"
@@ -28,9 +30,9 @@ constexpr int kTitleLeft = 60;
 constexpr int kTitleTop = 30;
 constexpr int kTitleHeight = 255;
 
-QLabel* makeLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    // A message is shown as typed: no markup, no mnemonics.
+// A message is shown as typed: no markup, no mnemonics.
+template <typename Label> Label* makeLabel(const QString& text, QWidget* parent) {
+    auto* label = new Label(QString(), parent);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
     return label;
@@ -42,12 +44,6 @@ int wholeTwips(float twips) {
 
 QRect pixelRect(const FrmMessage::TwipsBox& box) {
     return twipsRect(box.left, box.top, box.width, box.height);
-}
-
-bool isClick(QObject* watched, const QEvent& event) {
-    const auto& mouse = static_cast<const QMouseEvent&>(event);
-    return mouse.button() == Qt::LeftButton &&
-           static_cast<QWidget*>(watched)->rect().contains(mouse.position().toPoint());
 }
 
 } // namespace
@@ -86,19 +82,21 @@ FrmMessage::FrmMessage(PlatformServices& platform)
     setMouseTracking(true);
 
     // Made first so that it lies beneath the close box and the panel: a long title runs under them.
-    m_lblFormTitle = makeLabel(QStringLiteral("消息框标题"), this);
+    m_lblFormTitle = makeLabel<QLabel>(QStringLiteral("消息框标题"), this);
     m_lblFormTitle->setObjectName(QStringLiteral("LblFormTitle"));
     setTextColor(m_lblFormTitle, colors::kWhite);
     placeTitle();
     m_lblFormTitle->installEventFilter(this);
 
     // Presses on the close box and the panel must not reach the window, where they would start a drag.
-    m_picClose = new QLabel(this);
-    m_picClose->setObjectName(QStringLiteral("PicClose"));
-    m_picClose->setPixmap(m_menuBar[0]);
-    m_picClose->setMouseTracking(true);
-    m_picClose->setAttribute(Qt::WA_NoMousePropagation);
-    m_picClose->installEventFilter(this);
+    auto* close = new ClickableLabel(QString(), this);
+    close->setObjectName(QStringLiteral("PicClose"));
+    close->setAccessibleName(toQString(texts::kCloseButtonName));
+    close->setPixmap(m_menuBar[0]);
+    close->setAttribute(Qt::WA_NoMousePropagation);
+    close->installEventFilter(this);
+    connect(close, &ClickableLabel::clicked, this, &FrmMessage::PicClose_Click);
+    m_picClose = close;
 
     m_picInterface = new QWidget(this);
     m_picInterface->setObjectName(QStringLiteral("PicInterface"));
@@ -114,12 +112,13 @@ FrmMessage::FrmMessage(PlatformServices& platform)
     m_lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColor(m_lblMessage, colors::kSystemWindowText);
 
-    m_lblConfirm = makeLabel(QStringLiteral(" 确定 "), m_picInterface);
-    m_lblConfirm->setObjectName(QStringLiteral("LblConfirm"));
-    m_lblConfirm->setAlignment(Qt::AlignCenter);
-    setColors(m_lblConfirm, colors::kSystemWindow, colors::kAccent);
-    m_lblConfirm->setMouseTracking(true);
-    m_lblConfirm->installEventFilter(this);
+    auto* confirm = makeLabel<ClickableLabel>(QStringLiteral(" 确定 "), m_picInterface);
+    confirm->setObjectName(QStringLiteral("LblConfirm"));
+    confirm->setAlignment(Qt::AlignCenter);
+    setColors(confirm, colors::kSystemWindow, colors::kAccent);
+    confirm->installEventFilter(this);
+    connect(confirm, &ClickableLabel::clicked, this, &FrmMessage::LblConfirm_Click);
+    m_lblConfirm = confirm;
 
     // Drawn over the OK label so the frame shows; the pointer goes through it to the label.
     m_shpConfirm = new QFrame(m_picInterface);
@@ -170,16 +169,6 @@ bool FrmMessage::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
         if (watched == m_lblFormTitle) {
             LblFormTitle_MouseDown(static_cast<const QMouseEvent&>(*event));
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (watched == m_picClose && isClick(watched, *event)) {
-            PicClose_Click();
-            return true;
-        }
-        if (watched == m_lblConfirm && isClick(watched, *event)) {
-            LblConfirm_Click();
             return true;
         }
         break;

@@ -1,3 +1,5 @@
+#include "controls/ControlAccessibility.h"
+
 #include <QApplication>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -21,6 +23,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    pennoc::installControlAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new PendingQuitReset);
     return RUN_ALL_TESTS();
