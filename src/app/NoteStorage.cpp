@@ -259,9 +259,14 @@ std::vector<std::string> NoteStorage::encodeNotes(const std::vector<std::u16stri
     contents.reserve(texts.size());
     for (std::size_t i = 0; i < texts.size(); ++i) {
         std::optional<std::string> bytes = m_codec.encode(fileTextFromNote(texts[i]));
-        if (!bytes) {
+        if (!bytes && hasUnpairedSurrogate(texts[i])) {
             throw StorageError(notesFolder() / noteFileName(i),
                                "the note holds a character that cannot be stored (half of a surrogate pair)");
+        }
+        if (!bytes) {
+            // Windows without code page 54936, say: the system has no converter for the files' encoding.
+            throw StorageError(notesFolder() / noteFileName(i),
+                               "this system cannot convert the note to GB18030, so nothing was saved");
         }
         contents.push_back(std::move(*bytes));
     }

@@ -53,7 +53,8 @@ public:
 
     // Writes the flag file, then replaces the notes with `texts` (none when empty). Throws StorageError;
     // the data on disk is then the data of the last successful save. A text that would not read back
-    // exactly (an unpaired surrogate) fails the save before anything is written.
+    // exactly (an unpaired surrogate), or that the codec fails to convert, fails the save before anything is
+    // written.
     void save(const std::vector<std::u16string>& texts, bool autoRun);
 
 private:

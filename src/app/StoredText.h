@@ -20,6 +20,9 @@ std::u16string noteTextFromFile(std::u16string_view content);
 // What a note's file holds: the text and one line break.
 std::u16string fileTextFromNote(std::u16string_view text);
 
+// Half of a surrogate pair without its other half: no encoding can hold it.
+bool hasUnpairedSurrogate(std::u16string_view text);
+
 // The editor separates lines with LF; notes hold CR LF.
 std::u16string editorTextToNote(std::u16string_view editorText);
 std::u16string noteTextToEditor(std::u16string_view noteText);

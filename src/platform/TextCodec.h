@@ -11,7 +11,8 @@ class TextCodec {
 public:
     virtual ~TextCodec() = default;
 
-    // Encodes GB18030; false when the text holds something GB18030 cannot hold (an unpaired surrogate).
+    // Encodes GB18030; false when the text holds something GB18030 cannot hold (an unpaired surrogate) or the
+    // conversion itself fails (a system without a GB18030 converter).
     virtual bool encode(std::u16string_view text, std::string& bytes) const = 0;
     // Decodes GB18030; false when the bytes are not valid GB18030 (the text then holds replacements).
     virtual bool decode(std::string_view bytes, std::u16string& text) const = 0;

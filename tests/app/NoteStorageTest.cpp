@@ -1,6 +1,7 @@
 #include "app/NoteStorage.h"
 
 #include "app/platform/Gb18030Codec.h"
+#include "support/FailingCodec.h"
 #include "support/FailingFileSystem.h"
 #include "support/FileHelpers.h"
 #include "support/TemporaryFolder.h"
@@ -277,6 +278,26 @@ TEST_F(NoteStorageTest, ATextThatCannotBeWrittenExactlyFailsTheSaveAndReplacesNo
     EXPECT_EQ(test::readBytes(flag()), "1\r\n");
     EXPECT_EQ(m_storage.load().texts, Texts{u"kept"});
     EXPECT_EQ(noteFileNames(), std::vector<std::string>{"0.txt"});
+}
+
+TEST_F(NoteStorageTest, AFailedConversionFailsTheSaveWithItsReasonAndReplacesNothing) {
+    test::FailingCodec codec;
+    NoteStorage storage(m_files, codec, m_folder.path());
+    storage.prepare();
+    storage.save({u"kept"}, true);
+    for (const bool toNothing : {false, true}) {
+        codec.failEncodes = !toNothing;
+        codec.encodeToNothing = toNothing;
+        try {
+            storage.save({u"记事", u""}, false);
+            ADD_FAILURE() << "the save reported success";
+        } catch (const StorageError& error) {
+            EXPECT_EQ(error.reason(), "this system cannot convert the note to GB18030, so nothing was saved");
+        }
+        EXPECT_EQ(test::readBytes(flag()), "1\r\n");
+        EXPECT_EQ(noteFileNames(), std::vector<std::string>{"0.txt"});
+        EXPECT_EQ(test::readBytes(notes() / "0.txt"), "kept\r\n");
+    }
 }
 
 TEST_F(NoteStorageTest, EntriesThatAreNoNotesAreMovedIntoTheNewSetUntouched) {

@@ -1,5 +1,7 @@
 #include "app/platform/Gb18030Codec.h"
 
+#include "app/StoredText.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -9,18 +11,6 @@ namespace {
 
 // Qt reaches GB18030 through ICU on Linux.
 constexpr const char* kEncoding = "GB18030";
-
-bool hasUnpairedSurrogate(std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            ++i;
-        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // A converter of its own for every call: Qt 6.4 keeps a decoder's error flag through resetState(), so a
 // shared one would report every text after a bad one as bad.

@@ -18,8 +18,13 @@ bool decodeWith(UINT codePage, std::string_view bytes, std::u16string& text) {
     const bool valid = length > 0;
     const DWORD flags = valid ? MB_ERR_INVALID_CHARS : 0;
     length = MultiByteToWideChar(codePage, flags, bytes.data(), size, nullptr, 0);
-    text.resize(static_cast<std::size_t>(length));
-    MultiByteToWideChar(codePage, flags, bytes.data(), size, reinterpret_cast<wchar_t*>(text.data()), length);
+    // Zero here means the system has no such code page: nothing was converted.
+    text.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    if (length <= 0 || MultiByteToWideChar(codePage, flags, bytes.data(), size, reinterpret_cast<wchar_t*>(text.data()),
+                                           length) != length) {
+        text.clear();
+        return false;
+    }
     return valid;
 }
 
@@ -32,13 +37,18 @@ bool Gb18030Codec::encode(std::u16string_view text, std::string& bytes) const {
     }
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int size = static_cast<int>(text.size());
-    // Without the flag an unpaired surrogate is silently replaced.
+    // Without the flag an unpaired surrogate is silently replaced. A failure (that, or a system without code
+    // page 54936) converted nothing, whatever the buffer holds: no bytes may stand for the text then.
     const int length = WideCharToMultiByte(kGb18030, WC_ERR_INVALID_CHARS, wide, size, nullptr, 0, nullptr, nullptr);
     if (length <= 0) {
         return false;
     }
     bytes.resize(static_cast<std::size_t>(length));
-    WideCharToMultiByte(kGb18030, WC_ERR_INVALID_CHARS, wide, size, bytes.data(), length, nullptr, nullptr);
+    if (WideCharToMultiByte(kGb18030, WC_ERR_INVALID_CHARS, wide, size, bytes.data(), length, nullptr, nullptr) !=
+        length) {
+        bytes.clear();
+        return false;
+    }
     return true;
 }
 
