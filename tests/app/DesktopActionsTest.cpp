@@ -104,7 +104,7 @@ TEST_F(DesktopActionsTest, OpenHandsTheWholePathToTheOpenerAsOneArgument) {
     fs::create_directories(odd.parent_path());
     test::writeBytes(odd, "content");
     typeNote(QStringLiteral("before open"));
-    m_window.RunTaskAction(std::u16string(u"3") + odd.u16string());
+    m_window.RunTaskAction(std::u16string(u"3").append(odd.u16string()));
     EXPECT_EQ(m_tools.waitForLog("xdg-open"), "arg:" + odd.string() + "\nnote:before open\r\n");
     EXPECT_TRUE(fs::exists(odd));
 }
@@ -119,7 +119,7 @@ TEST_F(DesktopActionsTest, TheSoundMachineryLoadsAtTheFirstSoundAndNotBefore) {
     ASSERT_FALSE(mappedIntoThisProcess("libQt6Multimedia"));
     const fs::path sound = m_folder.path() / "chime.wav";
     test::writeBytes(sound, test::shortWave());
-    m_window.RunTaskAction(std::u16string(u"1") + sound.u16string());
+    m_window.RunTaskAction(std::u16string(u"1").append(sound.u16string()));
     EXPECT_TRUE(mappedIntoThisProcess("libQt6Multimedia"));
 }
 

@@ -36,7 +36,7 @@ TEST_F(TaskActionRunTest, RunsTheActionOfItsType) {
     std::ofstream(sound) << "RIFF";
     EXPECT_EQ(run(u"0体温测量时间到了"), (Calls{"popup 待办|体温测量时间到了", "goes on"}));
     EXPECT_EQ(run(u"0"), (Calls{"popup 待办|", "goes on"}));
-    EXPECT_EQ(run(std::u16string(u"1") + sound.u16string()), (Calls{"playSound " + sound.string()}));
+    EXPECT_EQ(run(std::u16string(u"1").append(sound.u16string())), (Calls{"playSound " + sound.string()}));
     EXPECT_EQ(run(u"2shutdown -s -t 0"), (Calls{"command shutdown -s -t 0"}));
     EXPECT_EQ(run(u"2rundll32.exe powrprof.dll SetSuspendState"),
               (Calls{"command rundll32.exe powrprof.dll SetSuspendState"}));
@@ -47,8 +47,8 @@ TEST_F(TaskActionRunTest, RunsTheActionOfItsType) {
 TEST_F(TaskActionRunTest, SoundOnlyPlaysAnExistingOrdinaryFile) {
     std::filesystem::create_directory(folder.path() / "Sounds");
     EXPECT_EQ(run(u"1"), Calls{});
-    EXPECT_EQ(run(std::u16string(u"1") + (folder.path() / "missing.wav").u16string()), Calls{});
-    EXPECT_EQ(run(std::u16string(u"1") + (folder.path() / "Sounds").u16string()), Calls{});
+    EXPECT_EQ(run(std::u16string(u"1").append((folder.path() / "missing.wav").u16string())), Calls{});
+    EXPECT_EQ(run(std::u16string(u"1").append((folder.path() / "Sounds").u16string())), Calls{});
     EXPECT_EQ(run(std::u16string(u"1a") + char16_t(0xD800)), Calls{});
 }
 

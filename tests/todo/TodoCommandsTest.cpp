@@ -154,7 +154,7 @@ TEST_F(TodoCommandsTest, SamplesAppendTheirReminderAndCloseThePanel) {
     EXPECT_EQ(all[0], (std::pair<std::u16string, std::u16string>{u"(-01:00:00)到会议室开会", u"0到会议室开会"}));
     EXPECT_EQ(all[1].first, u"(-00:30:00)打个盹");
     EXPECT_EQ(all[1].second,
-              std::u16string(u"3") + (m_folder.path() / "Sounds" / "SoftMusic" / "Canon.mid").u16string());
+              std::u16string(u"3").append((m_folder.path() / "Sounds" / "SoftMusic" / "Canon.mid").u16string()));
     EXPECT_EQ(all[2], all[0]);
 }
 

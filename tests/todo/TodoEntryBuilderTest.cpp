@@ -18,8 +18,8 @@ TEST(TodoEntryBuilder, SamplesAreTheReadyMadeReminders) {
     EXPECT_EQ(meeting.action, u"0到会议室开会");
     const SampleReminder nap = sampleReminder(1, "/opt/pennoc");
     EXPECT_EQ(nap.action,
-              std::u16string(u"3") +
-                  (std::filesystem::path("/opt/pennoc") / "Sounds" / "SoftMusic" / "Canon.mid").u16string());
+              std::u16string(u"3").append(
+                  (std::filesystem::path("/opt/pennoc") / "Sounds" / "SoftMusic" / "Canon.mid").u16string()));
     EXPECT_EQ(sampleReminder(5, "/").action, u"2shutdown -s -t 0");
 }
 
