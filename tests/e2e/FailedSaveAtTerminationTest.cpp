@@ -31,12 +31,9 @@ protected:
         fs::create_directory(m_folder.path() / "AutoRun.sd.new");
         fs::create_directory(m_runtime);
         fs::permissions(m_runtime, fs::perms::owner_all);
-        m_program.setProgram(QString::fromStdString(test::installProgram(m_folder.path()).string()));
         QProcessEnvironment environment = test::programEnvironment(m_folder.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(m_runtime.string()));
-        m_program.setProcessEnvironment(environment);
-        m_program.start();
-        ASSERT_TRUE(m_program.waitForStarted(5000));
+        ASSERT_TRUE(test::startProgram(m_program, m_folder.path(), environment));
         ASSERT_FALSE((m_window = test::waitForMainWindow()).isEmpty());
         QThread::msleep(1000);
 

@@ -24,12 +24,9 @@ TEST(NoteSelectionEndToEnd, DeleteWithNothingHighlightedLeavesTheNotesOnDiskAsTh
     test::writeBytes(folder.path() / "Notes" / "0.txt", "first\r\n");
     test::writeBytes(folder.path() / "Notes" / "1.txt", "second\r\n");
     QProcess program;
-    program.setProgram(QString::fromStdString(test::installProgram(folder.path()).string()));
-    program.setProcessEnvironment(test::programEnvironment(folder.path()));
-    program.start();
-    ASSERT_TRUE(program.waitForStarted(5000));
-    QString window;
-    ASSERT_FALSE((window = test::waitForMainWindow()).isEmpty());
+    ASSERT_TRUE(test::startProgram(program, folder.path()));
+    const QString window = test::waitForMainWindow();
+    ASSERT_FALSE(window.isEmpty());
     // Clicks only count once the window has been painted and takes input.
     QThread::msleep(1000);
 

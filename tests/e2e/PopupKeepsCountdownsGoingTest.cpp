@@ -54,12 +54,9 @@ void confirm(const QString& popup) {
 TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileFollows) {
     test::TemporaryFolder folder;
     QProcess program;
-    program.setProgram(QString::fromStdString(test::installProgram(folder.path()).string()));
-    program.setProcessEnvironment(test::programEnvironment(folder.path()));
-    program.start();
-    ASSERT_TRUE(program.waitForStarted(5000));
-    QString window;
-    ASSERT_FALSE((window = test::waitForMainWindow()).isEmpty());
+    ASSERT_TRUE(test::startProgram(program, folder.path()));
+    const QString window = test::waitForMainWindow();
+    ASSERT_FALSE(window.isEmpty());
     // The list's left part must stay clear of the pop-up, which opens in the middle of the screen.
     xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), window, QStringLiteral("0"), QStringLiteral("0")});
     QThread::msleep(1000);

@@ -39,6 +39,17 @@ std::string standInCalls(const std::filesystem::path& folder) {
     return readBytes(folder / "stand-ins" / "calls.log");
 }
 
+bool startProgram(QProcess& program, const std::filesystem::path& folder, const QProcessEnvironment& environment) {
+    program.setProgram(QString::fromStdString(installProgram(folder).string()));
+    program.setProcessEnvironment(environment);
+    program.start();
+    return program.waitForStarted(5000);
+}
+
+bool startProgram(QProcess& program, const std::filesystem::path& folder) {
+    return startProgram(program, folder, programEnvironment(folder));
+}
+
 bool waitFor(const std::function<bool()>& condition, int milliseconds) {
     QElapsedTimer timer;
     timer.start();

@@ -18,6 +18,11 @@ std::filesystem::path installProgram(const std::filesystem::path& folder);
 // only notes its call in the folder.
 QProcessEnvironment programEnvironment(const std::filesystem::path& folder);
 
+// Starts the copy of the program in `folder` (installing it first) with `environment`, by default the test
+// environment above; false when it did not start.
+bool startProgram(QProcess& program, const std::filesystem::path& folder, const QProcessEnvironment& environment);
+bool startProgram(QProcess& program, const std::filesystem::path& folder);
+
 // The calls the stand-ins noted, one line each ("systemctl poweroff").
 std::string standInCalls(const std::filesystem::path& folder);
 

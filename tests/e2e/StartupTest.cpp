@@ -18,12 +18,7 @@ namespace {
 
 class StartupTest : public ::testing::Test {
 protected:
-    void start(QProcess& process, const fs::path& folder) {
-        process.setProgram(QString::fromStdString(test::installProgram(folder).string()));
-        process.setProcessEnvironment(test::programEnvironment(folder));
-        process.start();
-        ASSERT_TRUE(process.waitForStarted(5000));
-    }
+    void start(QProcess& process, const fs::path& folder) { ASSERT_TRUE(test::startProgram(process, folder)); }
 
     static void endWithSignal(QProcess& process, int signal) {
         ::kill(static_cast<pid_t>(process.processId()), signal);

@@ -1,3 +1,4 @@
+#include "e2e/DesktopInput.h"
 #include "e2e/ProgramProcess.h"
 #include "support/FileHelpers.h"
 #include "support/TemporaryFolder.h"
@@ -49,24 +50,13 @@ protected:
     // Starts the program in the test's folder, waits for its window, and asks it to end as a logout does.
     void startAndEnd() {
         QProcess program;
-        program.setProgram(QString::fromStdString(test::installProgram(m_folder.path()).string()));
-        program.setProcessEnvironment(test::programEnvironment(m_folder.path()));
-        program.start();
-        ASSERT_TRUE(program.waitForStarted(5000));
+        ASSERT_TRUE(test::startProgram(program, m_folder.path()));
         // The program listens for the signal before it shows its window.
-        ASSERT_TRUE(test::waitFor([] { return windowShown(); }, 10000));
+        ASSERT_FALSE(test::waitForMainWindow().isEmpty());
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.exitCode(), 0);
         m_errors = program.readAllStandardError().toStdString();
-    }
-
-    static bool windowShown() {
-        QProcess search;
-        search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                                 QStringLiteral("--name"), QStringLiteral("^Pennoc便笺$")});
-        search.waitForFinished(5000);
-        return !search.readAllStandardOutput().trimmed().isEmpty();
     }
 
     fs::path path(const char* name) const { return m_folder.path() / name; }
