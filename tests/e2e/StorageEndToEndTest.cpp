@@ -52,7 +52,7 @@ protected:
         QProcess program;
         ASSERT_TRUE(test::startProgram(program, m_folder.path()));
         // The program listens for the signal before it shows its window.
-        ASSERT_FALSE(test::waitForMainWindow().isEmpty());
+        ASSERT_FALSE(test::waitForMainWindow().isEmpty()) << program.readAllStandardError().toStdString();
         ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
         ASSERT_TRUE(program.waitForFinished(10000));
         EXPECT_EQ(program.exitCode(), 0);
