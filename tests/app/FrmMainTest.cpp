@@ -100,13 +100,16 @@ TEST_F(FrmMainTest, ExitStoresTheEditorsNoteBeforeWritingTheFiles) {
     test::writeBytes(notes() / "0.txt", "one\r\n");
     test::writeBytes(notes() / "1.txt", "two\r\n");
     auto window = start();
+    ASSERT_TRUE(test::showActive(*window));
     NotesPage* page = window->notesPage();
     page->Picture4_Click();
-    page->list()->setCurrentRow(1);
+    const QRect second = page->list()->visualItemRect(page->list()->item(1));
+    test::clickAt(*window, page->list()->viewport()->mapTo(window.get(), second.center()));
     page->Picture4_Click();
     page->editor()->setPlainText(QStringLiteral("two, edited\nline"));
     // The selection moves without the editor being reloaded: the text must still go to note 1.
-    page->list()->setCurrentRow(0);
+    QTest::keyClick(page->list(), Qt::Key_Up);
+    ASSERT_EQ(page->list()->currentRow(), 0);
 
     window->PicMenu_Click(0);
     EXPECT_EQ(test::readBytes(notes() / "0.txt"), "one\r\n");

@@ -50,7 +50,8 @@ TEST_F(PagesTest, SwitchingPagesKeepsTheNotesAsTheyWere) {
     notes->Label2_Click(0);
     notes->editor()->setPlainText(QStringLiteral("draft"));
     notes->Picture4_Click();
-    notes->list()->setCurrentRow(0);
+    const QRect row = notes->list()->visualItemRect(notes->list()->item(0));
+    test::clickAt(notes->list()->viewport()->mapToGlobal(row.center()));
 
     QTest::mouseClick(m_window.pageTab(1), Qt::LeftButton);
     EXPECT_TRUE(tabIsCurrent(1));
