@@ -3,17 +3,40 @@
 #include "controls/Twips.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
 namespace pennoc {
 
+namespace {
+
+// The first installed of the caption faces, looked up once. A font naming faces that are missing sends every
+// new size through the font system's whole fallback search, a tenth of the program's start.
+const QString& captionFamily() {
+    static const QString family = [] {
+        // "等线" ships with Windows; Linux desktops rarely have it, so CJK faces that render the same texts follow.
+        for (const QString& name :
+             {QStringLiteral("等线"), QStringLiteral("DengXian"), QStringLiteral("Noto Sans CJK SC"),
+              QStringLiteral("Noto Sans CJK"), QStringLiteral("WenQuanYi Micro Hei")}) {
+            if (QFontDatabase::hasFamily(name)) {
+                return name;
+            }
+        }
+        return QString();
+    }();
+    return family;
+}
+
+} // namespace
+
 QFont uiFont(double pointSize) {
     QFont font;
-    // "等线" ships with Windows; Linux desktops rarely have it, so a CJK face that renders the same texts follows.
-    font.setFamilies({QStringLiteral("等线"), QStringLiteral("DengXian"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Noto Sans CJK"), QStringLiteral("WenQuanYi Micro Hei")});
+    // With none of them installed, the application's font and Qt's own fallback for Chinese glyphs remain.
+    if (!captionFamily().isEmpty()) {
+        font.setFamilies({captionFamily()});
+    }
     font.setPointSizeF(pointSize);
     return font;
 }
