@@ -16,11 +16,13 @@ namespace {
 // new size through the font system's whole fallback search, a tenth of the program's start.
 const QString& captionFamily() {
     static const QString family = [] {
+        // The list as it is: asking for each name on its own would run the font system's name substitution.
+        const QStringList installed = QFontDatabase::families();
         // "等线" ships with Windows; Linux desktops rarely have it, so CJK faces that render the same texts follow.
         for (const QString& name :
              {QStringLiteral("等线"), QStringLiteral("DengXian"), QStringLiteral("Noto Sans CJK SC"),
               QStringLiteral("Noto Sans CJK"), QStringLiteral("WenQuanYi Micro Hei")}) {
-            if (QFontDatabase::hasFamily(name)) {
+            if (installed.contains(name, Qt::CaseInsensitive)) {
                 return name;
             }
         }
