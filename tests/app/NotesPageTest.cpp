@@ -2,6 +2,7 @@
 
 #include "app/DrawerTab.h"
 #include "controls/ClickableLabel.h"
+#include "controls/OutlineShape.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>
