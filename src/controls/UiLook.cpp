@@ -12,8 +12,8 @@ namespace pennoc {
 
 namespace {
 
-// The first installed of the caption faces, looked up once. A font naming faces that are missing sends every
-// new size through the font system's whole fallback search, a tenth of the program's start.
+// The first installed of the caption faces, looked up once: a font that names missing faces first sends every
+// new size through the font system's whole fallback search.
 const QString& captionFamily() {
     static const QString family = [] {
         // The list as it is: asking for each name on its own would run the font system's name substitution.
