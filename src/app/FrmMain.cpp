@@ -55,7 +55,7 @@ FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(toQString(texts::kProgramTitle));
     build();
-    m_clock = std::make_unique<ReminderClock>(m_todoPage->todoList(), [this](const std::u16string& action) {
+    m_clock = std::make_unique<ReminderClock>(m_todoList, [this](const std::u16string& action) {
         // Out of the timer's handler: the save may show an error box, which must not hold the clock's timer.
         QTimer::singleShot(0, this, [this, action] { RunTaskAction(action); });
         return ReminderClock::ActionProgress::StillRunning;
@@ -64,7 +64,10 @@ FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     m_timer3->start();
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+    // The page's list model lets go of the list as it goes, so the page must go before the list.
+    delete m_todoPage;
+}
 
 void FrmMain::build() {
     setFixedSize(twipsToPixels(kInnerWidth), twipsToPixels(kInnerHeight));
@@ -112,13 +115,24 @@ void FrmMain::build() {
     }
 
     m_notesPage = new NotesPage(m_picInterface);
-    m_todoPage = new TodoPage(m_platform, m_picInterface);
+    layOut();
+    Label1_Click(0);
+}
+
+void FrmMain::buildTodoPage() {
+    m_todoPage = new TodoPage(m_platform, m_todoList, m_picInterface);
+    m_todoPage->setGeometry(m_notesPage->geometry());
+    const std::filesystem::path sounds = m_platform.programFolder() / "Sounds";
+    if (m_platform.files().isFolder(sounds)) {
+        m_todoPage->actionEditor().setSoundFolder(sounds);
+    }
+    m_todoPage->autoRunSwitch()->setValue(m_autoRunEnabled);
     connect(m_todoPage->autoRunSwitch(), &SSwitch::Click, this, &FrmMain::SSwitch1_Click);
     // The notes page's own background also puts back the to-do page's labels.
     connect(m_notesPage, &PictureBox::mouseMoved, m_todoPage, [this] { m_todoPage->Picture1_MouseMove(0); });
     connect(m_todoPage, &PictureBox::mouseMoved, m_todoPage, [this] { m_todoPage->Picture1_MouseMove(1); });
-    layOut();
-    Label1_Click(0);
+    m_wheelHook = std::make_unique<WheelHook>(m_todoPage->timeEntry());
+    m_wheelHook->install(this);
 }
 
 void FrmMain::layOut() {
@@ -134,7 +148,6 @@ void FrmMain::layOut() {
     const int pageTop = 480;
     m_notesPage->setGeometry(
         twipsRect(120, pageTop, pageWidth, pixelsToTwips(m_picInterface->height()) - pageTop - 120));
-    m_todoPage->setGeometry(m_notesPage->geometry());
 }
 
 void FrmMain::Form_Initialize() {
@@ -152,13 +165,6 @@ bool FrmMain::Form_Load() {
         reportStorageError(QStringLiteral("无法读取便笺，程序将退出，已保存的便笺不会被改动。"), error);
         return false;
     }
-    const std::filesystem::path sounds = m_platform.programFolder() / "Sounds";
-    if (m_platform.files().isFolder(sounds)) {
-        m_todoPage->actionEditor().setSoundFolder(sounds);
-    }
-    m_wheelHook = std::make_unique<WheelHook>(m_todoPage->timeEntry());
-    m_wheelHook->install(this);
-    m_todoPage->autoRunSwitch()->setValue(m_autoRunEnabled);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -247,8 +253,13 @@ void FrmMain::Label1_Click(int index) {
     for (int i = 0; i < 2; ++i) {
         showChoice(m_label1[static_cast<std::size_t>(i)], i == index);
     }
+    if (index == 1 && !m_todoPage) {
+        buildTodoPage();
+    }
     m_notesPage->setVisible(index == 0);
-    m_todoPage->setVisible(index == 1);
+    if (m_todoPage) {
+        m_todoPage->setVisible(index == 1);
+    }
     m_currentPage = index;
     // The notes editor's guard watches the notes page only while it is shown.
     m_notesPage->setEditorGuardActive(index == 0);

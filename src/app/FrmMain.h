@@ -39,7 +39,7 @@ public:
     void LoadData();
 
     void PicMenu_Click(int index);
-    // Switches to page 0 (notes) or 1 (to-do).
+    // Switches to page 0 (notes) or 1 (to-do), building the to-do page the first time.
     void Label1_Click(int index);
     // The reminder clock, once a second from start to exit whatever page is shown.
     void Timer3_Timer();
@@ -60,7 +60,10 @@ public:
 
     bool autoRunEnabled() const { return m_autoRunEnabled; }
     NotesPage* notesPage() const { return m_notesPage; }
+    // Null until the to-do tab is first chosen: the page is built then, not at start.
     TodoPage* todoPage() const { return m_todoPage; }
+    // The reminders, which the clock runs from start whether or not the page has been built.
+    TodoList& todoList() { return m_todoList; }
     ClickableLabel* pageTab(int index) const { return m_label1[static_cast<std::size_t>(index)]; }
     // The page whose tab is current, and so whose 50 ms timer runs (Timer1: notes, Timer2: to-do).
     int currentPage() const { return m_currentPage; }
@@ -75,6 +78,7 @@ protected:
 private:
     void build();
     void layOut();
+    void buildTodoPage();
     void showRestingTitleImages();
     // SaveData without a word to anyone: the failure is returned.
     std::optional<StorageError> trySave();
@@ -87,6 +91,7 @@ private:
 
     PlatformServices& m_platform;
     NoteStorage m_storage;
+    TodoList m_todoList;
     bool m_autoRunEnabled = false;
     bool m_ending = false;
     int m_currentPage = 0;

@@ -5,6 +5,7 @@
 #include "controls/ClickableLabel.h"
 #include "controls/ColorValue.h"
 #include "controls/LabelLook.h"
+#include "controls/OutlineShape.h"
 #include "controls/QtText.h"
 #include "controls/UiLook.h"
 
@@ -48,11 +49,10 @@ void NotesPage::build() {
     connect(m_picture2, &PictureBox::mouseMoved, this, &NotesPage::Picture2_MouseMove);
     setColors(m_picture2, colors::kSystemWindow, colors::kSystemWindowText);
 
-    m_shape1 = new QFrame(m_picture2);
+    m_shape1 = new OutlineShape(m_picture2);
     m_shape1->setObjectName(QStringLiteral("Shape1"));
     m_shape1->setGeometry(twipsRect(15, 15, 3735 - 30, 6495 - 30));
-    m_shape1->setStyleSheet(QStringLiteral("#Shape1 { border: 1px solid #3399FF; background: transparent; }"));
-    m_shape1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_shape1->setBorderColor(colors::kAccent);
 
     const QString captions[] = {QStringLiteral(" 添加 "), QStringLiteral(" 删除 "), QStringLiteral(" 清空 ")};
     const int lefts[] = {120, 1080, 2040};

@@ -13,6 +13,7 @@ namespace pennoc {
 
 class ClickableLabel;
 class DrawerTab;
+class OutlineShape;
 
 // The notes page (`Picture1`(0)): the editor `Text1` and the drawer `Picture2` with the notes list `List1`
 // and the commands " 添加 ", " 删除 ", " 清空 ". The widgets show the state of a NoteBook; nothing here
@@ -47,7 +48,7 @@ public:
     PictureBox* drawer() const { return m_picture2; }
     DrawerTab* drawerTab() const { return m_picture4; }
     ClickableLabel* command(int index) const { return m_label2[static_cast<std::size_t>(index)]; }
-    QFrame* drawerBorder() const { return m_shape1; }
+    OutlineShape* drawerBorder() const { return m_shape1; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -69,7 +70,7 @@ private:
     PictureBox* m_picture3 = nullptr;
     QListWidget* m_list1 = nullptr;
     QFrame* m_line2 = nullptr;
-    QFrame* m_shape1 = nullptr;
+    OutlineShape* m_shape1 = nullptr;
     // Selection changes made by the page itself are already known to the book.
     bool m_syncingList = false;
     bool m_guardActive = true;

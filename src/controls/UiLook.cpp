@@ -3,17 +3,42 @@
 #include "controls/Twips.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
 namespace pennoc {
 
+namespace {
+
+// The first installed of the caption faces, looked up once: a font that names missing faces first sends every
+// new size through the font system's whole fallback search.
+const QString& captionFamily() {
+    static const QString family = [] {
+        // The list as it is: asking for each name on its own would run the font system's name substitution.
+        const QStringList installed = QFontDatabase::families();
+        // "等线" ships with Windows; Linux desktops rarely have it, so CJK faces that render the same texts follow.
+        for (const QString& name :
+             {QStringLiteral("等线"), QStringLiteral("DengXian"), QStringLiteral("Noto Sans CJK SC"),
+              QStringLiteral("Noto Sans CJK"), QStringLiteral("WenQuanYi Micro Hei")}) {
+            if (installed.contains(name, Qt::CaseInsensitive)) {
+                return name;
+            }
+        }
+        return QString();
+    }();
+    return family;
+}
+
+} // namespace
+
 QFont uiFont(double pointSize) {
     QFont font;
-    // "等线" ships with Windows; Linux desktops rarely have it, so a CJK face that renders the same texts follows.
-    font.setFamilies({QStringLiteral("等线"), QStringLiteral("DengXian"), QStringLiteral("Noto Sans CJK SC"),
-                      QStringLiteral("Noto Sans CJK"), QStringLiteral("WenQuanYi Micro Hei")});
+    // With none of them installed, the application's font and Qt's own fallback for Chinese glyphs remain.
+    if (!captionFamily().isEmpty()) {
+        font.setFamilies({captionFamily()});
+    }
     font.setPointSizeF(pointSize);
     return font;
 }

@@ -11,7 +11,7 @@ class QWidget;
 
 namespace pennoc {
 
-// The caption face "等线" at the given size, falling back to an installed CJK face where it is missing.
+// The caption face "等线" at the given size, or where it is missing the first installed CJK face that stands in.
 QFont uiFont(double pointSize = 12.0);
 
 // A stored colour value as a Qt colour; system colours come from the application's palette.

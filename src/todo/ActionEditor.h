@@ -29,7 +29,7 @@ public:
     ActionEditor(PlatformServices& platform, QWidget* page);
 
     // Where the sound dialog starts; empty leaves it to the dialog. The main window passes the `Sounds`
-    // folder at start-up when that folder exists.
+    // folder when it builds the page and that folder exists.
     void setSoundFolder(const std::filesystem::path& folder);
 
     std::u16string taskCaption() const;

@@ -49,9 +49,10 @@ SButton* flatButton(const QString& name, const QString& caption, ColorValue text
 
 } // namespace
 
-TodoPage::TodoPage(PlatformServices& platform, QWidget* parent)
+TodoPage::TodoPage(PlatformServices& platform, TodoList& list, QWidget* parent)
     : PictureBox(parent)
-    , m_platform(platform) {
+    , m_platform(platform)
+    , m_todoList(list) {
     setObjectName(QStringLiteral("Picture1_1"));
     setColors(this, colors::kSystemWindow, colors::kSystemWindowText);
     build();

@@ -26,7 +26,8 @@ class TodoListModel;
 class TodoPage : public PictureBox {
     Q_OBJECT
 public:
-    TodoPage(PlatformServices& platform, QWidget* parent = nullptr);
+    // Shows and edits `list`, which lives on without the page (the reminder clock runs it) and must outlive it.
+    TodoPage(PlatformServices& platform, TodoList& list, QWidget* parent = nullptr);
     ~TodoPage() override;
 
     TodoList& todoList() { return m_todoList; }
@@ -63,7 +64,7 @@ private:
     void saveEditorEntry();
 
     PlatformServices& m_platform;
-    TodoList m_todoList;
+    TodoList& m_todoList;
     TodoListModel* m_model = nullptr;
 
     QLineEdit* m_text2 = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/NotesPage.h"
 #include "app/WindowInput.h"
+#include "controls/ClickableLabel.h"
 #include "controls/PictureBox.h"
 #include "controls/SSwitch.h"
 #include "controls/TitleBandImages.h"
@@ -34,6 +35,12 @@ protected:
         return window;
     }
     fs::path notes() const { return m_folder.path() / "Notes"; }
+    // Shows the window and clicks the to-do tab, as a person reaches the page.
+    static TodoPage& showTodoPage(FrmMain& window) {
+        EXPECT_TRUE(test::showActive(window));
+        test::clickAt(window, test::centreOf(window, *window.pageTab(1)));
+        return *window.todoPage();
+    }
 
     test::TemporaryFolder m_folder;
     test::QtRecordingPlatform m_platform{m_folder.path()};
@@ -266,7 +273,7 @@ TEST_F(FrmMainTest, TheFlagFileDecidesTheRegistrationAtStart) {
 
 TEST_F(FrmMainTest, TheSwitchRegistersAtOnceButTheFlagFileWaitsForTheNextSave) {
     auto window = start();
-    SSwitch* autoRun = window->findChild<SSwitch*>("SSwitch1");
+    SSwitch* autoRun = showTodoPage(*window).autoRunSwitch();
     EXPECT_FALSE(autoRun->Value());
     m_platform.calls.clear();
     QTest::mouseClick(autoRun, Qt::LeftButton);
@@ -278,13 +285,13 @@ TEST_F(FrmMainTest, TheSwitchRegistersAtOnceButTheFlagFileWaitsForTheNextSave) {
 
     test::writeBytes(m_folder.path() / "AutoRun.sd", "1\r\n");
     auto next = start();
-    EXPECT_TRUE(next->findChild<SSwitch*>("SSwitch1")->Value());
+    EXPECT_TRUE(showTodoPage(*next).autoRunSwitch()->Value());
 }
 
 TEST_F(FrmMainTest, TheSoundDialogOpensInTheSoundsFolderWhenThereIsOne) {
     fs::create_directory(m_folder.path() / "Sounds");
     auto window = start();
-    window->todoPage()->actionEditor().Label18_Click(0);
+    showTodoPage(*window).actionEditor().Label18_Click(0);
     ASSERT_EQ(m_platform.dialogRequests.size(), 1u);
     EXPECT_EQ(m_platform.dialogRequests[0].initialFolder, m_folder.path() / "Sounds");
 }

@@ -3,6 +3,7 @@
 #include "app/DrawerTab.h"
 #include "app/WindowInput.h"
 #include "controls/ClickableLabel.h"
+#include "controls/OutlineShape.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>

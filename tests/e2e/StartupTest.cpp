@@ -103,6 +103,20 @@ TEST_F(StartupTest, TheNotesAreOnDiskAfterTermination) {
     EXPECT_FALSE(fs::exists(m_folder.path() / "Notes" / "a.txt"));
 }
 
+// What lies in the folder the program is started from is the user's, never a library for the program to load.
+TEST_F(StartupTest, ALibrarysNamesakeInTheWorkingFolderIsNotLoaded) {
+    test::TemporaryFolder workingFolder;
+    test::writeBytes(workingFolder.path() / "libQt6Core.so.6", "not a library");
+    QProcess program;
+    program.setWorkingDirectory(QString::fromStdString(workingFolder.path().string()));
+    start(program, m_folder.path());
+    const fs::path flag = m_folder.path() / "AutoRun.sd";
+    test::waitFor([&] { return fs::exists(flag) || program.waitForFinished(0); }, 10000);
+    ASSERT_TRUE(fs::exists(flag)) << program.readAllStandardError().toStdString();
+    EXPECT_FALSE(program.waitForFinished(500));
+    endWithSignal(program, SIGTERM);
+}
+
 TEST_F(StartupTest, CopiesInOtherFoldersAndAfterAKilledCopyStart) {
     test::TemporaryFolder otherFolder;
     QProcess first;

@@ -73,7 +73,7 @@ protected:
     }
 
     TodoPage& page() { return *m_window.todoPage(); }
-    std::u16string line(int index) { return page().todoList().line(index); }
+    std::u16string line(int index) { return m_window.todoList().line(index); }
     void showTodoPage() { clickAt(centreOf(m_window.pageTab(1))); }
 
     test::TemporaryFolder m_folder;
@@ -96,7 +96,7 @@ TEST_F(ReminderRoadTest, ShutdownSampleSavesTheNotesAndPowersOffOnceAfterHalfAnH
     ASSERT_FALSE(page().samplePanel()->isHidden());
     clickAt(centreOf(page().sampleButton(5)));
     EXPECT_TRUE(page().samplePanel()->isHidden());
-    ASSERT_EQ(page().todoList().count(), 1);
+    ASSERT_EQ(m_window.todoList().count(), 1);
     EXPECT_EQ(line(0), u"(-00:30:00)关机");
 
     m_platform.tick(1000ms, 1800);
@@ -112,7 +112,7 @@ TEST_F(ReminderRoadTest, ShutdownSampleSavesTheNotesAndPowersOffOnceAfterHalfAnH
 
 TEST_F(ReminderRoadTest, APopUpOpenedUnderTheRestingPointerClosesWithItsOkLabel) {
     showTodoPage();
-    page().todoList().append(u"(-00:00:00)体温测量时间到了！", u"0体温测量时间到了");
+    m_window.todoList().append(u"(-00:00:00)体温测量时间到了！", u"0体温测量时间到了");
     // The pointer rests on "常用" when the clock opens the pop-up.
     movePointerTo(centreOf(page().samplesOpener()));
     ASSERT_TRUE(page().samplesOpener()->underMouse());
@@ -143,7 +143,7 @@ TEST_F(ReminderRoadTest, APopUpOpenedUnderTheRestingPointerClosesWithItsOkLabel)
 }
 
 TEST_F(ReminderRoadTest, CountdownsGoOnWhileAPopUpIsOpenAndOneDueMeanwhileFollowsItsClose) {
-    TodoList& list = page().todoList();
+    TodoList& list = m_window.todoList();
     list.append(u"(-00:00:00)first", u"0first");
     list.append(u"(-00:00:02)second", u"0second");
     list.append(u"(-00:01:00)tea", u"0tea");
@@ -185,7 +185,7 @@ TEST_F(ReminderRoadTest, CountdownsGoOnWhileAPopUpIsOpenAndOneDueMeanwhileFollow
 TEST_F(ReminderRoadTest, ASaveErrorShownByAReminderDoesNotHoldTheClock) {
     // A folder where the flag's new file must go makes every save fail.
     std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
-    TodoList& list = page().todoList();
+    TodoList& list = m_window.todoList();
     list.append(u"(-00:00:00)open", u"3/tmp/menu.txt");
     list.append(u"(-00:01:00)tea", u"0tea");
     m_platform.whileDialogOpen = [this] { m_platform.tick(1000ms, 3); };
@@ -198,7 +198,7 @@ TEST_F(ReminderRoadTest, ASaveErrorShownByAReminderDoesNotHoldTheClock) {
 
 TEST_F(ReminderRoadTest, AFailedSaveCancelsAPowerActionButNotTheClock) {
     std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
-    TodoList& list = page().todoList();
+    TodoList& list = m_window.todoList();
     list.append(u"(-00:00:00)关机", u"2shutdown -s -t 0");
     list.append(u"(-00:00:01)open", u"3/tmp/menu.txt");
     m_platform.tick(1000ms, 1);
@@ -210,7 +210,7 @@ TEST_F(ReminderRoadTest, AFailedSaveCancelsAPowerActionButNotTheClock) {
 }
 
 TEST_F(ReminderRoadTest, TimeOfDayRemindersFireOnTheirMinute) {
-    page().todoList().append(u"(+12:01)午饭", u"3/tmp/menu.txt");
+    m_window.todoList().append(u"(+12:01)午饭", u"3/tmp/menu.txt");
     m_platform.now = u"12:00";
     m_platform.tick(1000ms, 5);
     EXPECT_EQ(line(0), u"(+12:01)午饭");
@@ -221,8 +221,8 @@ TEST_F(ReminderRoadTest, TimeOfDayRemindersFireOnTheirMinute) {
 }
 
 TEST_F(ReminderRoadTest, TheClockRunsWhicheverPageIsShown) {
+    showTodoPage();
     page().SButton4_Click(3);
-    m_window.Label1_Click(1);
     m_platform.tick(1000ms, 2);
     m_window.Label1_Click(0);
     m_platform.tick(1000ms, 2);

@@ -56,7 +56,8 @@ protected:
 
     test::TemporaryFolder m_folder;
     test::QtRecordingPlatform m_platform{m_folder.path()};
-    TodoPage m_page{m_platform};
+    TodoList m_list;
+    TodoPage m_page{m_platform, m_list};
 };
 
 TEST_F(TodoCommandsTest, SaveTurnsTheEditorIntoAnEntry) {

@@ -124,8 +124,8 @@ protected:
 
 TEST_F(CaptionsTest, EveryCaptionOfTheMainWindowShowsWhole) {
     expectWholeCaptions(&m_window, "notes page");
-    TodoPage& page = *m_window.todoPage();
     clickAt(centreOf(m_window.pageTab(1)));
+    TodoPage& page = *m_window.todoPage();
     expectWholeCaptions(&m_window, "to-do page");
 
     clickAt(centreOf(page.timeEntry().label6()));

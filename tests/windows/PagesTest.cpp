@@ -39,9 +39,9 @@ TEST_F(PagesTest, TheNotesPageIsShownAtStart) {
     EXPECT_EQ(m_window.pageTab(0)->text(), QStringLiteral(" 记事 "));
     EXPECT_EQ(m_window.pageTab(1)->text(), QStringLiteral(" 待办 "));
     EXPECT_TRUE(m_window.notesPage()->isVisible());
-    EXPECT_FALSE(m_window.todoPage()->isVisible());
+    const QWidget* todo = m_window.findChild<QWidget*>("Picture1_1");
+    EXPECT_TRUE(!todo || !todo->isVisible());
     EXPECT_TRUE(m_window.notesPage()->editorGuardActive());
-    EXPECT_FALSE(m_window.todoPage()->samplePanel()->isVisible());
 }
 
 TEST_F(PagesTest, SwitchingPagesKeepsTheNotesAsTheyWere) {
@@ -87,8 +87,8 @@ TEST_F(PagesTest, TheGuardCatchesUpWhenTheNotesPageComesBack) {
 }
 
 TEST_F(PagesTest, TheSamplePanelOpensWithItsButtonAndClosesWithItsOwn) {
-    TodoPage* todo = m_window.todoPage();
     m_window.Label1_Click(1);
+    TodoPage* todo = m_window.todoPage();
     EXPECT_EQ(todo->samplesOpener()->Caption(), QStringLiteral("常用"));
     EXPECT_EQ(todo->samplesCloser()->Caption(), QStringLiteral("返回"));
     EXPECT_EQ(todo->samplesOpener()->geometry(), QRect(336, 16, 49, 25));
