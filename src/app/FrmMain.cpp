@@ -275,8 +275,13 @@ void FrmMain::RunTaskAction(const std::u16string& stored) {
     }
     const TaskAction action = TaskAction::read(stored);
     m_notesPage->writeBackEditor();
+    const bool saved = SaveData();
+    // The program may have been told to end while a failed save's message was open: nothing starts then.
+    if (m_ending) {
+        return;
+    }
     // The machine must not go down with the notes unsaved.
-    if (!SaveData() && action.isPowerAction()) {
+    if (!saved && action.isPowerAction()) {
         m_platform.reportToConsole(u"便笺没有保存成功，关机或睡眠已取消。");
         m_clock->actionFinished();
         return;

@@ -196,6 +196,17 @@ TEST_F(ReminderRoadTest, ASaveErrorShownByAReminderDoesNotHoldTheClock) {
     EXPECT_EQ(m_platform.calls.back(), "open /tmp/menu.txt");
 }
 
+// A shutdown or a logout can end the program while a reminder's save error waits for an answer; the reminder's
+// action must not start on the way out.
+TEST_F(ReminderRoadTest, NoActionStartsWhenTheProgramEndsWhileItsSaveErrorIsOpen) {
+    std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
+    m_window.todoList().append(u"(-00:00:00)open", u"3/tmp/menu.txt");
+    m_platform.whileDialogOpen = [this] { m_window.exitWithoutAsking(); };
+    m_platform.tick(1000ms, 1);
+    ASSERT_EQ(m_platform.count("error "), 1);
+    EXPECT_EQ(m_platform.count("open "), 0);
+}
+
 TEST_F(ReminderRoadTest, AFailedSaveCancelsAPowerActionButNotTheClock) {
     std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
     TodoList& list = m_window.todoList();
