@@ -1,4 +1,5 @@
 #include "e2e/DesktopInput.h"
+#include "e2e/MainWindowInput.h"
 #include "e2e/ProgramProcess.h"
 #include "support/FileHelpers.h"
 #include "support/TemporaryFolder.h"
@@ -14,11 +15,7 @@ namespace fs = std::filesystem;
 namespace pennoc {
 namespace {
 
-// Points of the main window in pixels, at the controls' design places (pages at (9, 54) in the window).
-constexpr QPoint kDrawerTab{21, 270};
-constexpr QPoint kAddCommand{37, 70};
-constexpr QPoint kEditor{209, 254};
-constexpr QPoint kCloseBox{415, 10};
+using namespace test::points;
 
 // A service manager or a shutdown ends the program with nobody at the screen: a save that fails then must not
 // wait for an answer, and the notes must still be found somewhere.

@@ -1,4 +1,5 @@
 #include "e2e/DesktopInput.h"
+#include "e2e/MainWindowInput.h"
 #include "e2e/ProgramProcess.h"
 #include "support/FileHelpers.h"
 #include "support/TemporaryFolder.h"
@@ -12,11 +13,7 @@ namespace fs = std::filesystem;
 namespace pennoc {
 namespace {
 
-// Points of the main window in pixels, at the controls' design places: pages at (9, 54) in the window, the
-// drawer's tab at (0, 200) in the page while closed, " 删除 " at (72, 8) in the open drawer.
-constexpr QPoint kDrawerTab{21, 270};
-constexpr QPoint kDeleteCommand{101, 70};
-constexpr QPoint kCloseBox{415, 10};
+using namespace test::points;
 
 TEST(NoteSelectionEndToEnd, DeleteWithNothingHighlightedLeavesTheNotesOnDiskAsTheyWere) {
     test::TemporaryFolder folder;

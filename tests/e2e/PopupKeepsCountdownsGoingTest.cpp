@@ -1,4 +1,5 @@
 #include "e2e/DesktopInput.h"
+#include "e2e/MainWindowInput.h"
 #include "e2e/ProgramProcess.h"
 #include "support/TemporaryFolder.h"
 
@@ -15,7 +16,6 @@ namespace {
 
 using test::clickAt;
 using test::findWindow;
-using test::typeInto;
 using test::xdotool;
 
 // What the screen shows in a rectangle, as a digest.
@@ -33,24 +33,6 @@ QPoint windowPosition(const QString& window) {
     return {position.captured(1).toInt(), position.captured(2).toInt()};
 }
 
-// Enters a countdown of whole minutes through the to-do page and saves it; the pointer is left on "保存".
-// The points are the controls' design places in the main window (see ReminderEndToEndTest).
-void enterCountdown(const QString& window, const QString& minutes, const QString& title) {
-    clickAt(window, {161, 141}); // "更改" of the time line
-    clickAt(window, {233, 142}); // "以倒计时方式计时"
-    clickAt(window, {310, 244}); // the minutes field
-    typeInto(window, minutes);
-    clickAt(window, {325, 478}); // "应用"
-    clickAt(window, {177, 82});  // the title box
-    typeInto(window, title);
-    clickAt(window, {381, 422}); // "保存"
-}
-
-// Clicks " 确定 " of a pop-up with the pointer: the panel lies at (1, 22), the label's middle at (137, 159).
-void confirm(const QString& popup) {
-    clickAt(popup, {137, 159});
-}
-
 TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileFollows) {
     test::TemporaryFolder folder;
     QProcess program;
@@ -63,12 +45,12 @@ TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileF
     // The first three rows of the list, left of the middle of the screen.
     const auto listRows = [&] { return screenRegion(windowPosition(window) + QPoint(13, 166), QSize(340, 72)); };
 
-    clickAt(window, {93, 38}); // tab " 待办 "
-    enterCountdown(window, QStringLiteral("02"), QStringLiteral("e2e tea"));
-    enterCountdown(window, QStringLiteral("01"), QStringLiteral("e2e first"));
+    clickAt(window, test::points::kTodoTab);
+    test::enterCountdown(window, QStringLiteral("02"), QStringLiteral("e2e tea"));
+    test::enterCountdown(window, QStringLiteral("01"), QStringLiteral("e2e first"));
     QElapsedTimer sinceFirst;
     sinceFirst.start();
-    enterCountdown(window, QStringLiteral("01"), QStringLiteral("e2e second"));
+    test::enterCountdown(window, QStringLiteral("01"), QStringLiteral("e2e second"));
     QElapsedTimer sinceSecond;
     sinceSecond.start();
     ASSERT_GE(sinceFirst.elapsed(), 4000) << "\"e2e second\" must fall due while \"e2e first\" is open";
@@ -93,7 +75,7 @@ TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileF
     ASSERT_FALSE(findWindow(QStringLiteral("^待办：e2e first$")).isEmpty());
     EXPECT_TRUE(findWindow(QStringLiteral("^待办：e2e second$")).isEmpty());
 
-    confirm(first);
+    clickAt(first, test::points::kPopupConfirm);
     EXPECT_TRUE(test::waitFor([&] { return findWindow(QStringLiteral("^待办：e2e first$")).isEmpty(); }, 3000))
         << "the pop-up ignored the pointer";
     // "e2e second" is already due: its pop-up follows at once.
@@ -102,7 +84,7 @@ TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileF
         test::waitFor([&] { return !(second = findWindow(QStringLiteral("^待办：e2e second$"))).isEmpty(); }, 2500));
     if (!second.isEmpty()) {
         QThread::msleep(500);
-        confirm(second);
+        clickAt(second, test::points::kPopupConfirm);
         EXPECT_TRUE(test::waitFor([&] { return findWindow(QStringLiteral("^待办：")).isEmpty(); }, 3000));
     }
 

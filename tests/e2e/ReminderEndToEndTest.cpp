@@ -1,4 +1,5 @@
 #include "e2e/DesktopInput.h"
+#include "e2e/MainWindowInput.h"
 #include "e2e/ProgramProcess.h"
 #include "support/TemporaryFolder.h"
 
@@ -14,8 +15,6 @@ using test::clickAt;
 using test::findWindow;
 using test::xdotool;
 
-// The points clicked are the design places of the controls: content panel at (1, 22), pages at (8, 32)
-// inside it, the time panel at (0, 72) in the page.
 TEST(ReminderEndToEnd, AOneMinuteCountdownEnteredInTheWindowPopsUpAfterSixtyOneTicks) {
     test::TemporaryFolder folder;
     QProcess program;
@@ -25,15 +24,8 @@ TEST(ReminderEndToEnd, AOneMinuteCountdownEnteredInTheWindowPopsUpAfterSixtyOneT
     // Clicks only count once the window has been painted and takes input.
     QThread::msleep(1000);
 
-    clickAt(window, {93, 38});   // tab " 待办 "
-    clickAt(window, {161, 141}); // "更改" of the time line
-    clickAt(window, {233, 142}); // "以倒计时方式计时"
-    clickAt(window, {310, 244}); // the minutes field
-    test::typeInto(window, QStringLiteral("01"));
-    clickAt(window, {325, 478}); // "应用"
-    clickAt(window, {177, 82});  // the title box
-    test::typeInto(window, QStringLiteral("e2e tea"));
-    clickAt(window, {381, 422}); // "保存"
+    clickAt(window, test::points::kTodoTab);
+    test::enterCountdown(window, QStringLiteral("01"), QStringLiteral("e2e tea"));
     QElapsedTimer sinceSaved;
     sinceSaved.start();
 

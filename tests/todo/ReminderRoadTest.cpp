@@ -8,6 +8,7 @@
 #include "support/TemporaryFolder.h"
 #include "todo/TodoPage.h"
 #include "windows/FrmMessage.h"
+#include "windows/OpenPopups.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,15 +27,7 @@ using namespace std::chrono_literals;
 namespace pennoc {
 namespace {
 
-std::vector<FrmMessage*> openPopups() {
-    std::vector<FrmMessage*> popups;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* popup = qobject_cast<FrmMessage*>(widget); popup && popup->isVisible()) {
-            popups.push_back(popup);
-        }
-    }
-    return popups;
-}
+using test::openPopups;
 
 QString shownText(FrmMessage* popup) {
     return popup->findChild<QLabel*>("LblFormTitle")->text() + "|" + popup->findChild<QLabel*>("LblMessage")->text();

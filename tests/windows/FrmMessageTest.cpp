@@ -3,6 +3,7 @@
 #include "controls/UiLook.h"
 #include "support/QtRecordingPlatform.h"
 #include "todo/ShowReminderPopup.h"
+#include "windows/OpenPopups.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -38,15 +39,7 @@ void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-std::vector<FrmMessage*> openPopups() {
-    std::vector<FrmMessage*> popups;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* popup = qobject_cast<FrmMessage*>(widget); popup && popup->isVisible()) {
-            popups.push_back(popup);
-        }
-    }
-    return popups;
-}
+using pennoc::test::openPopups;
 
 bool hasInk(const QImage& image, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y) {

@@ -1,0 +1,18 @@
+#include "e2e/MainWindowInput.h"
+
+#include "e2e/DesktopInput.h"
+
+namespace pennoc::test {
+
+void enterCountdown(const QString& window, const QString& minutes, const QString& title) {
+    clickAt(window, {161, 141}); // "更改" of the time line
+    clickAt(window, {233, 142}); // "以倒计时方式计时"
+    clickAt(window, {310, 244}); // the minutes field
+    typeInto(window, minutes);
+    clickAt(window, {325, 478}); // "应用"
+    clickAt(window, {177, 82});  // the title box
+    typeInto(window, title);
+    clickAt(window, {381, 422}); // "保存"
+}
+
+} // namespace pennoc::test
