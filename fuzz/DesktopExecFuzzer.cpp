@@ -3,8 +3,8 @@
 //
 // Input: the path's bytes.
 #include "Property.h"
-#include "windows/DesktopEntry.h"
 #include "windows/DesktopExecParser.h"
+#include "windows/core/DesktopEntry.h"
 
 #include <algorithm>
 #include <stdexcept>

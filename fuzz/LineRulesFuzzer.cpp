@@ -4,7 +4,7 @@
 // Input: a file's text as UTF-16 code units, low byte first.
 #include "FuzzText.h"
 #include "Property.h"
-#include "app/StoredText.h"
+#include "app/core/StoredText.h"
 
 using namespace pennoc;
 using namespace pennoc::fuzz;

@@ -6,9 +6,9 @@
 // itself only when doubled), as FuzzedDataProvider::ConsumeRandomLengthString reads them.
 #include "FuzzText.h"
 #include "Property.h"
-#include "app/NoteFileCodec.h"
-#include "app/NoteStorage.h"
-#include "app/StoredText.h"
+#include "app/core/NoteFileCodec.h"
+#include "app/core/NoteStorage.h"
+#include "app/core/StoredText.h"
 #include "app/platform/Gb18030Codec.h"
 #include "app/platform/LocalFileSystem.h"
 

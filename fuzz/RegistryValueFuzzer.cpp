@@ -5,7 +5,7 @@
 // bytes and the number (FuzzedDataProvider takes numbers from the end).
 #include "FuzzText.h"
 #include "Property.h"
-#include "windows/RegistryValueData.h"
+#include "windows/core/RegistryValueData.h"
 
 #include <cstdio>
 

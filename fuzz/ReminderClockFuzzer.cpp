@@ -9,10 +9,10 @@
 // Input: FuzzedDataProvider's choices of steps, lines and times; the seeds are sessions found by earlier runs.
 #include "FuzzText.h"
 #include "Property.h"
-#include "todo/CountDown.h"
-#include "todo/ReminderClock.h"
-#include "todo/TodoLine.h"
-#include "todo/TodoListListener.h"
+#include "todo/core/CountDown.h"
+#include "todo/core/ReminderClock.h"
+#include "todo/core/TodoLine.h"
+#include "todo/core/TodoListListener.h"
 
 #include <map>
 #include <optional>

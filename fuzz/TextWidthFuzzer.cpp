@@ -4,9 +4,9 @@
 // Input: the text as UTF-16 code units, low byte first, then one byte for the width (1 + byte % 64).
 #include "FuzzText.h"
 #include "Property.h"
-#include "app/NoteTitles.h"
-#include "app/TextWidth.h"
-#include "controls/AppTexts.h"
+#include "app/core/NoteTitles.h"
+#include "app/core/TextWidth.h"
+#include "controls/core/AppTexts.h"
 
 using namespace pennoc;
 using namespace pennoc::fuzz;

@@ -5,8 +5,8 @@
 // texts are UTF-16 code units, low byte first.
 #include "FuzzText.h"
 #include "Property.h"
-#include "todo/CountDown.h"
-#include "todo/TodoLine.h"
+#include "todo/core/CountDown.h"
+#include "todo/core/TodoLine.h"
 
 using namespace pennoc;
 using namespace pennoc::fuzz;

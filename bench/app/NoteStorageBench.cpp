@@ -1,5 +1,5 @@
-#include "app/NoteStorage.h"
-#include "app/TextWidth.h"
+#include "app/core/NoteStorage.h"
+#include "app/core/TextWidth.h"
 #include "app/platform/Gb18030Codec.h"
 #include "app/platform/LocalFileSystem.h"
 #include "support/TemporaryFolder.h"

@@ -1,5 +1,5 @@
-#include "todo/ReminderClock.h"
-#include "todo/TodoList.h"
+#include "todo/core/ReminderClock.h"
+#include "todo/core/TodoList.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
-#include "todo/ReminderClock.h"
-#include "todo/TodoList.h"
 #include "todo/TodoListModel.h"
+#include "todo/core/ReminderClock.h"
+#include "todo/core/TodoList.h"
 
 #include <QApplication>
 #include <QListView>

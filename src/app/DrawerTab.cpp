@@ -1,9 +1,9 @@
 #include "app/DrawerTab.h"
 
-#include "controls/ColorValue.h"
 #include "controls/ControlAccessibility.h"
-#include "controls/Twips.h"
 #include "controls/UiLook.h"
+#include "controls/core/ColorValue.h"
+#include "controls/core/Twips.h"
 
 #include <QPainter>
 

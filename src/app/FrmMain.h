@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/NoteStorage.h"
-#include "todo/ReminderClock.h"
+#include "app/core/NoteStorage.h"
+#include "todo/core/ReminderClock.h"
 
 #include <QWidget>
 #include <array>

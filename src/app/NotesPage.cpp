@@ -1,13 +1,13 @@
 #include "app/NotesPage.h"
 
 #include "app/DrawerTab.h"
-#include "app/StoredText.h"
+#include "app/core/StoredText.h"
 #include "controls/ClickableLabel.h"
-#include "controls/ColorValue.h"
 #include "controls/LabelLook.h"
 #include "controls/OutlineShape.h"
 #include "controls/QtText.h"
 #include "controls/UiLook.h"
+#include "controls/core/ColorValue.h"
 
 #include <QKeyEvent>
 #include <QListWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/NoteBook.h"
+#include "app/core/NoteBook.h"
 #include "controls/PictureBox.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/FontDescription.h"
+#include "controls/core/FontDescription.h"
 
 #include <QFont>
 

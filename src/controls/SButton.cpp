@@ -1,10 +1,10 @@
 #include "controls/SButton.h"
 
 #include "controls/OutlineShape.h"
-#include "controls/PropertyBag.h"
 #include "controls/QtFontDescription.h"
 #include "controls/QtText.h"
 #include "controls/UiLook.h"
+#include "controls/core/PropertyBag.h"
 
 #include <QLabel>
 #include <QMouseEvent>

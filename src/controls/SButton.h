@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/ColorValue.h"
+#include "controls/core/ColorValue.h"
 
 #include <QFont>
 #include <QString>

@@ -2,9 +2,9 @@
 
 #include "controls/ControlAccessibility.h"
 #include "controls/OutlineShape.h"
-#include "controls/PropertyBag.h"
-#include "controls/Twips.h"
 #include "controls/UiLook.h"
+#include "controls/core/PropertyBag.h"
+#include "controls/core/Twips.h"
 
 #include <QMouseEvent>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/ClickTracker.h"
-#include "controls/ColorValue.h"
+#include "controls/core/ColorValue.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "controls/TitleBandImages.h"
 
-#include "controls/ColorValue.h"
 #include "controls/UiLook.h"
+#include "controls/core/ColorValue.h"
 
 #include <QPainter>
 

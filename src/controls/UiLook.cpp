@@ -1,6 +1,6 @@
 #include "controls/UiLook.h"
 
-#include "controls/Twips.h"
+#include "controls/core/Twips.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 // Install step: writes the menu entry for the program at its installed path, quoted as the autostart entry is.
-#include "controls/AppTexts.h"
 #include "controls/QtText.h"
-#include "windows/DesktopEntry.h"
+#include "controls/core/AppTexts.h"
+#include "windows/core/DesktopEntry.h"
 
 #include <cstdio>
 #include <fstream>

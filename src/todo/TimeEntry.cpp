@@ -6,9 +6,9 @@
 #include "controls/PictureBox.h"
 #include "controls/QtText.h"
 #include "controls/SButton.h"
-#include "controls/Twips.h"
 #include "controls/UiLook.h"
-#include "todo/EditorCaptions.h"
+#include "controls/core/Twips.h"
+#include "todo/core/EditorCaptions.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "todo/TimeFields.h"
+#include "todo/core/TimeFields.h"
 
 #include <QObject>
 #include <array>

@@ -1,7 +1,7 @@
 #include "todo/TodoListModel.h"
 
 #include "controls/QtText.h"
-#include "todo/TodoList.h"
+#include "todo/core/TodoList.h"
 
 namespace pennoc {
 

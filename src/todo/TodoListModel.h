@@ -1,6 +1,6 @@
 #pragma once
 
-#include "todo/TodoListListener.h"
+#include "todo/core/TodoListListener.h"
 
 #include <QAbstractListModel>
 

@@ -1,18 +1,18 @@
 #include "todo/TodoPage.h"
 
 #include "controls/ClickableLabel.h"
-#include "controls/ColorValue.h"
 #include "controls/LabelLook.h"
 #include "controls/QtText.h"
 #include "controls/SButton.h"
 #include "controls/SSwitch.h"
 #include "controls/UiLook.h"
+#include "controls/core/ColorValue.h"
 #include "platform/PlatformServices.h"
 #include "todo/ActionEditor.h"
-#include "todo/EditorCaptions.h"
 #include "todo/TimeEntry.h"
-#include "todo/TodoEntryBuilder.h"
 #include "todo/TodoListModel.h"
+#include "todo/core/EditorCaptions.h"
+#include "todo/core/TodoEntryBuilder.h"
 
 #include <QLineEdit>
 #include <QListView>

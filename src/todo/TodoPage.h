@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/PictureBox.h"
-#include "todo/TodoList.h"
+#include "todo/core/TodoList.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "todo/WheelHook.h"
 
 #include "todo/TimeEntry.h"
-#include "todo/TimeFields.h"
+#include "todo/core/TimeFields.h"
 
 #include <QWheelEvent>
 #include <QWidget>

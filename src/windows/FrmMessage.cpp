@@ -1,15 +1,15 @@
 #include "windows/FrmMessage.h"
 
-#include "controls/AppTexts.h"
 #include "controls/ClickableLabel.h"
-#include "controls/ColorValue.h"
 #include "controls/QtText.h"
 #include "controls/TitleBandImages.h"
-#include "controls/Twips.h"
 #include "controls/UiLook.h"
 #include "controls/WindowDrag.h"
-#include "controls/WindowFrame.h"
 #include "controls/WrappingLabel.h"
+#include "controls/core/AppTexts.h"
+#include "controls/core/ColorValue.h"
+#include "controls/core/Twips.h"
+#include "controls/core/WindowFrame.h"
 #include "platform/PlatformServices.h"
 
 #include <QFrame>

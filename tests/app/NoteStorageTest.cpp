@@ -1,4 +1,4 @@
-#include "app/NoteStorage.h"
+#include "app/core/NoteStorage.h"
 
 #include "app/platform/Gb18030Codec.h"
 #include "support/FailingCodec.h"

@@ -5,8 +5,8 @@
 #include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/ShowReminderPopup.h"
-#include "todo/TodoList.h"
 #include "todo/TodoPage.h"
+#include "todo/core/TodoList.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controls/PropertyBag.h"
+#include "controls/core/PropertyBag.h"
 
 #include <string>
 #include <vector>

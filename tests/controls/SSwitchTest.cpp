@@ -2,8 +2,8 @@
 
 #include "controls/OutlineShape.h"
 #include "controls/RecordingPropertyBag.h"
-#include "controls/Twips.h"
 #include "controls/UiLook.h"
+#include "controls/core/Twips.h"
 
 #include <QSignalSpy>
 #include <QTest>

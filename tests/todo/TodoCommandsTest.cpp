@@ -2,9 +2,9 @@
 #include "support/QtRecordingPlatform.h"
 #include "support/TemporaryFolder.h"
 #include "todo/ActionEditor.h"
-#include "todo/TaskAction.h"
 #include "todo/TimeEntry.h"
 #include "todo/TodoPage.h"
+#include "todo/core/TaskAction.h"
 
 #include <QLabel>
 #include <QLineEdit>

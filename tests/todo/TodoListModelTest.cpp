@@ -1,7 +1,7 @@
 #include "todo/TodoListModel.h"
 
-#include "todo/ReminderClock.h"
-#include "todo/TodoList.h"
+#include "todo/core/ReminderClock.h"
+#include "todo/core/TodoList.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

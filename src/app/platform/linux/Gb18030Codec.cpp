@@ -1,6 +1,6 @@
 #include "app/platform/Gb18030Codec.h"
 
-#include "app/StoredText.h"
+#include "app/core/StoredText.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,8 +1,8 @@
 #include "app/platform/SystemShell.h"
 
 #include "controls/QtText.h"
-#include "todo/TaskAction.h"
-#include "windows/DesktopEntry.h"
+#include "todo/core/TaskAction.h"
+#include "windows/core/DesktopEntry.h"
 
 #include <QDir>
 #include <QFile>

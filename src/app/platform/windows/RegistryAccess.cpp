@@ -1,6 +1,6 @@
 #include "app/platform/windows/RegistryAccess.h"
 
-#include "windows/RegistryValueData.h"
+#include "windows/core/RegistryValueData.h"
 
 #include <cstdint>
 #include <optional>
