@@ -1,9 +1,14 @@
 #!/usr/bin/env python3
-"""Fails when the folders of src/ include each other in a circle.
+"""Fails when a file of src/ includes across a layer it must not cross.
 
-Every `#include "folder/..."` in src/<folder>/ (at any depth) is an edge from that folder to the included one.
-The folders must form layers, so the edges may hold no cycle; each cycle found is printed with the files whose
-includes make up its edges.
+- A core/ file (src/<folder>/core/) includes only standard headers, other core/ files and src/platform/.
+- src/platform/ (the platform interfaces) includes only standard headers and itself.
+- A platform implementation (src/<folder>/platform/) includes only src/platform/, core/ files and its own
+  platform/ folder.
+- The widget kit (src/controls/) includes no subsystem: only itself and src/platform/.
+- The folders of src/ include each other one way: no circle.
+
+Each violation is printed with the file and the include.
 
 Usage: check_folder_layers.py <src folder>
 """
@@ -12,24 +17,59 @@ import re
 import sys
 from pathlib import Path
 
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"/]+)/[^"]*"', re.MULTILINE)
+INCLUDE = re.compile(r'^\s*#\s*include\s+([<"])([^>"]+)[>"]', re.MULTILINE)
+# Standard C++ headers: lower-case names without an extension or a folder (<string_view>, <cstdint>).
+STANDARD = re.compile(r"^[a-z_0-9]+$")
+
+CORE_RULE = "a core/ file includes only standard headers, other core/ files and src/platform/"
+INTERFACE_RULE = "src/platform/ includes only standard headers and itself"
+BACKEND_RULE = "a platform implementation includes only src/platform/, core/ files and its own platform/ folder"
+KIT_RULE = "the widget kit includes no subsystem"
 
 
-def folder_edges(src):
-    """Maps (from folder, to folder) to the files that make the edge."""
-    edges = {}
+def is_core(parts):
+    return len(parts) > 2 and parts[1] == "core"
+
+
+def violation(parts, bracket, included):
+    """The rule a file (its path's parts below src/) breaks with an include, or None."""
+    quoted = bracket == '"'
+    target = included.split("/")
+    if is_core(parts):
+        if quoted and not (is_core(target) or target[0] == "platform"):
+            return CORE_RULE
+        if not quoted and not STANDARD.match(included):
+            return CORE_RULE
+    elif parts[0] == "platform":
+        if (quoted and target[0] != "platform") or (not quoted and not STANDARD.match(included)):
+            return INTERFACE_RULE
+    elif len(parts) > 2 and parts[1] == "platform":
+        if quoted and not (is_core(target) or target[0] == "platform" or target[:2] == list(parts[:2])):
+            return BACKEND_RULE
+    elif parts[0] == "controls":
+        if quoted and target[0] not in ("controls", "platform"):
+            return KIT_RULE
+    return None
+
+
+def scan(src):
+    """The layer violations as (file, include, rule), and the folder edges mapped to the includes making them."""
+    violations, edges = [], {}
     for path in sorted(src.rglob("*")):
         if path.suffix not in (".h", ".cpp", ".inc") or not path.is_file():
             continue
-        folder = path.relative_to(src).parts[0]
-        if folder == path.name:
+        parts = path.relative_to(src).parts
+        if len(parts) == 1:
             continue
-        for included in INCLUDE.findall(path.read_text(encoding="utf-8")):
-            if included != folder and (src / included).is_dir():
-                files = edges.setdefault((folder, included), [])
-                if path.relative_to(src).as_posix() not in files:
-                    files.append(path.relative_to(src).as_posix())
-    return edges
+        name = path.relative_to(src).as_posix()
+        for bracket, included in INCLUDE.findall(path.read_text(encoding="utf-8")):
+            rule = violation(parts, bracket, included)
+            if rule:
+                violations.append((name, included, rule))
+            folder = included.split("/")[0]
+            if bracket == '"' and folder != parts[0] and "/" in included and (src / folder).is_dir():
+                edges.setdefault((parts[0], folder), []).append(f"{name} ({included})")
+    return violations, edges
 
 
 def find_cycle(edges):
@@ -64,17 +104,19 @@ def main():
     if len(sys.argv) != 2:
         print(__doc__.strip().splitlines()[-1], file=sys.stderr)
         return 2
-    src = Path(sys.argv[1])
-    edges = folder_edges(src)
+    violations, edges = scan(Path(sys.argv[1]))
+    for name, included, rule in violations:
+        print(f"{name} includes {included}: {rule}", file=sys.stderr)
     cycle = find_cycle(edges)
-    if cycle is None:
-        for source, target in sorted(edges):
-            print(f"{source} -> {target}")
-        return 0
-    print("The folders of src/ include each other in a circle: " + " -> ".join(cycle), file=sys.stderr)
-    for source, target in zip(cycle, cycle[1:]):
-        print(f"  {source} -> {target}: " + ", ".join(edges[(source, target)]), file=sys.stderr)
-    return 1
+    if cycle:
+        print("The folders of src/ include each other in a circle: " + " -> ".join(cycle), file=sys.stderr)
+        for source, target in zip(cycle, cycle[1:]):
+            print(f"  {source} -> {target}: " + ", ".join(edges[(source, target)]), file=sys.stderr)
+    if violations or cycle:
+        return 1
+    for source, target in sorted(edges):
+        print(f"{source} -> {target}")
+    return 0
 
 
 if __name__ == "__main__":

@@ -59,6 +59,9 @@ public:
     virtual void openWithSystem(const std::u16string& target) = 0;
     // Starts a command line detached and hidden, without a shell; failures are ignored.
     virtual void startHiddenCommand(const std::u16string& commandLine) = 0;
+    // The machine's power; failures are ignored.
+    virtual void powerOff() = 0;
+    virtual void suspend() = 0;
 
     // Start-with-the-system registration of this executable; failures change nothing and are not reported.
     virtual void registerAutoRun() = 0;

@@ -197,6 +197,14 @@ void RecordingPlatform::startHiddenCommand(const std::u16string& commandLine) {
     record("command " + utf8(commandLine));
 }
 
+void RecordingPlatform::powerOff() {
+    record("powerOff");
+}
+
+void RecordingPlatform::suspend() {
+    record("suspend");
+}
+
 const TextCodec& RecordingPlatform::textCodec() const {
     throw std::logic_error("The core's recording platform has no text codec; storage tests use the real one.");
 }

@@ -13,9 +13,9 @@ namespace pennoc::test {
 class FakeTimer;
 
 // A platform for tests: real files in a folder of the test's choosing and the real text codec; everything
-// else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>",
-// "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console <text>",
-// "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them; a timer still
+// else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>", "powerOff",
+// "suspend", "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console
+// <text>", "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them; a timer still
 // handling a tick misses the next ones, as Qt's do. It needs no Qt, and so has no text codec: QtRecordingPlatform
 // adds the real one and Qt's event handling.
 class RecordingPlatform : public PlatformServices {
@@ -36,6 +36,8 @@ public:
     void beep() override;
     void openWithSystem(const std::u16string& target) override;
     void startHiddenCommand(const std::u16string& commandLine) override;
+    void powerOff() override;
+    void suspend() override;
     void registerAutoRun() override;
     void unregisterAutoRun() override;
     void showErrorMessage(const std::u16string& title, const std::u16string& text) override;

@@ -79,7 +79,7 @@ TEST_F(ReminderRoadTest, ShutdownSampleSavesTheNotesAndPowersOffOnceAfterHalfAnH
     m_window.notesPage()->editor()->setPlainText(QStringLiteral("unsaved words"));
     std::string noteOnDiskAtCommand;
     m_platform.onCall = [&](const std::string& call) {
-        if (call.starts_with("command ")) {
+        if (call == "powerOff") {
             noteOnDiskAtCommand = test::readBytes(m_folder.path() / "Notes" / "0.txt");
         }
     };
@@ -94,13 +94,13 @@ TEST_F(ReminderRoadTest, ShutdownSampleSavesTheNotesAndPowersOffOnceAfterHalfAnH
 
     m_platform.tick(1000ms, 1800);
     EXPECT_EQ(line(0), u"(-00:00:00)关机");
-    EXPECT_EQ(m_platform.count("command "), 0);
+    EXPECT_EQ(m_platform.count("powerOff"), 0);
     m_platform.tick(1000ms, 1);
     EXPECT_EQ(line(0), u"(已经完成项目)关机");
-    EXPECT_EQ(m_platform.calls.back(), "command shutdown -s -t 0");
+    EXPECT_EQ(m_platform.calls.back(), "powerOff");
     EXPECT_EQ(noteOnDiskAtCommand, "unsaved words\r\n");
     m_platform.tick(1000ms, 100);
-    EXPECT_EQ(m_platform.count("command "), 1);
+    EXPECT_EQ(m_platform.count("powerOff"), 1);
 }
 
 TEST_F(ReminderRoadTest, APopUpOpenedUnderTheRestingPointerClosesWithItsOkLabel) {
@@ -206,11 +206,11 @@ TEST_F(ReminderRoadTest, AFailedSaveCancelsAPowerActionButNotTheClock) {
     list.append(u"(-00:00:00)关机", u"2shutdown -s -t 0");
     list.append(u"(-00:00:01)open", u"3/tmp/menu.txt");
     m_platform.tick(1000ms, 1);
-    EXPECT_EQ(m_platform.count("command "), 0);
+    EXPECT_EQ(m_platform.count("powerOff"), 0);
     EXPECT_EQ(m_platform.count("console 便笺没有保存成功，关机或睡眠已取消。"), 1);
     m_platform.tick(1000ms, 2);
     EXPECT_EQ(m_platform.calls.back(), "open /tmp/menu.txt");
-    EXPECT_EQ(m_platform.count("command "), 0);
+    EXPECT_EQ(m_platform.count("powerOff"), 0);
 }
 
 TEST_F(ReminderRoadTest, TimeOfDayRemindersFireOnTheirMinute) {

@@ -3,7 +3,6 @@
 #include "app/platform/InstanceLockFolder.h"
 #include "app/platform/SoundModule.h"
 #include "app/platform/SystemShell.h"
-#include "controls/QtText.h"
 #include "platform/FileSystem.h"
 
 #include <QApplication>
@@ -67,7 +66,10 @@ bool DesktopPlatform::previousInstanceRunning() {
     // One lock per program folder, outside it: copies in different folders are different programs, and a
     // second copy must not touch the first one's files. QLockFile recovers a lock whose owner has died.
     const QByteArray folderHash =
-        QCryptographicHash::hash(pathToQString(programFolder()).toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+        QCryptographicHash::hash(QString::fromStdU16String(programFolder().u16string()).toUtf8(),
+                                 QCryptographicHash::Sha1)
+            .toHex()
+            .left(16);
     auto lock = std::make_unique<QLockFile>(*lockFolder + QStringLiteral("/pennoc-") + QString::fromLatin1(folderHash) +
                                             QStringLiteral(".lock"));
     lock->setStaleLockTime(0);
@@ -106,7 +108,7 @@ void DesktopPlatform::playSound(const std::filesystem::path& file) {
         }
     }
     if (m_sound) {
-        m_sound->play(pathToQString(file));
+        m_sound->play(QString::fromStdU16String(file.u16string()));
     }
 }
 
@@ -121,35 +123,44 @@ void DesktopPlatform::beep() {
 }
 
 void DesktopPlatform::openWithSystem(const std::u16string& target) {
-    systemshell::openWithSystem(toQString(target));
+    systemshell::openWithSystem(QString::fromStdU16String(target));
 }
 
 void DesktopPlatform::startHiddenCommand(const std::u16string& commandLine) {
-    systemshell::startHiddenCommand(toQString(commandLine));
+    systemshell::startHiddenCommand(QString::fromStdU16String(commandLine));
+}
+
+void DesktopPlatform::powerOff() {
+    systemshell::powerOff();
+}
+
+void DesktopPlatform::suspend() {
+    systemshell::suspend();
 }
 
 void DesktopPlatform::registerAutoRun() {
-    systemshell::registerAutoRun(toQString(executableName()), m_executablePath);
+    systemshell::registerAutoRun(QString::fromStdU16String(executableName()), m_executablePath);
 }
 
 void DesktopPlatform::unregisterAutoRun() {
-    systemshell::unregisterAutoRun(toQString(executableName()));
+    systemshell::unregisterAutoRun(QString::fromStdU16String(executableName()));
 }
 
 void DesktopPlatform::showErrorMessage(const std::u16string& title, const std::u16string& text) {
-    QMessageBox::critical(nullptr, toQString(title), toQString(text), QMessageBox::Ok);
+    QMessageBox::critical(nullptr, QString::fromStdU16String(title), QString::fromStdU16String(text), QMessageBox::Ok);
 }
 
 bool DesktopPlatform::askToConfirm(const std::u16string& title, const std::u16string& text) {
-    return QMessageBox::warning(nullptr, toQString(title), toQString(text), QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::warning(nullptr, QString::fromStdU16String(title), QString::fromStdU16String(text),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<std::filesystem::path> DesktopPlatform::chooseFileToOpen(const OpenFileRequest& request) {
-    const QString filter = toQString(request.filterDescription) + QStringLiteral(" (") +
-                           toQString(request.filterPattern) + QLatin1Char(')');
+    const QString filter = QString::fromStdU16String(request.filterDescription) + QStringLiteral(" (") +
+                           QString::fromStdU16String(request.filterPattern) + QLatin1Char(')');
     const QString chosen =
-        QFileDialog::getOpenFileName(nullptr, toQString(request.title), pathToQString(request.initialFolder), filter);
+        QFileDialog::getOpenFileName(nullptr, QString::fromStdU16String(request.title),
+                                     QString::fromStdU16String(request.initialFolder.u16string()), filter);
     if (chosen.isEmpty()) {
         return std::nullopt;
     }
@@ -177,7 +188,7 @@ std::filesystem::path DesktopPlatform::createRescueFolder() {
 }
 
 void DesktopPlatform::reportToConsole(const std::u16string& text) {
-    std::fprintf(stderr, "pennoc: %s\n", toQString(text).toLocal8Bit().constData());
+    std::fprintf(stderr, "pennoc: %s\n", QString::fromStdU16String(text).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 

@@ -32,6 +32,8 @@ public:
     void beep() override;
     void openWithSystem(const std::u16string& target) override;
     void startHiddenCommand(const std::u16string& commandLine) override;
+    void powerOff() override;
+    void suspend() override;
     void registerAutoRun() override;
     void unregisterAutoRun() override;
     void showErrorMessage(const std::u16string& title, const std::u16string& text) override;

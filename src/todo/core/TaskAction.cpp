@@ -61,7 +61,13 @@ bool TaskAction::run(PlatformServices& platform, const ShowPopup& showPopup) con
         playSoundFile(platform, payload);
         break;
     case Type::HiddenCommand:
-        platform.startHiddenCommand(payload);
+        if (payload == kShutdownCommand) {
+            platform.powerOff();
+        } else if (payload == kSleepCommand) {
+            platform.suspend();
+        } else {
+            platform.startHiddenCommand(payload);
+        }
         break;
     case Type::OpenWithSystem:
         platform.openWithSystem(payload);

@@ -28,7 +28,8 @@ struct TaskAction {
         {Type::OpenWithSystem, u'3', u"打开文件或程序"},
     }};
 
-    // The command lines the shut-down-or-sleep kind stores; each platform maps them to its own power calls.
+    // The command lines the shut-down-or-sleep kind stores; running one powers off or suspends the machine the
+    // platform's way, any other runs as it stands.
     static constexpr std::u16string_view kShutdownCommand = u"shutdown -s -t 0";
     static constexpr std::u16string_view kSleepCommand = u"rundll32.exe powrprof.dll SetSuspendState";
 

@@ -37,9 +37,9 @@ TEST_F(TaskActionRunTest, RunsTheActionOfItsType) {
     EXPECT_EQ(run(u"0体温测量时间到了"), (Calls{"popup 待办|体温测量时间到了", "goes on"}));
     EXPECT_EQ(run(u"0"), (Calls{"popup 待办|", "goes on"}));
     EXPECT_EQ(run(std::u16string(u"1").append(sound.u16string())), (Calls{"playSound " + sound.string()}));
-    EXPECT_EQ(run(u"2shutdown -s -t 0"), (Calls{"command shutdown -s -t 0"}));
-    EXPECT_EQ(run(u"2rundll32.exe powrprof.dll SetSuspendState"),
-              (Calls{"command rundll32.exe powrprof.dll SetSuspendState"}));
+    EXPECT_EQ(run(u"2shutdown -s -t 0"), (Calls{"powerOff"}));
+    EXPECT_EQ(run(u"2rundll32.exe powrprof.dll SetSuspendState"), (Calls{"suspend"}));
+    EXPECT_EQ(run(u"2notify-send 下班"), (Calls{"command notify-send 下班"}));
     EXPECT_EQ(run(u"3/opt/music/Canon.mid"), (Calls{"open /opt/music/Canon.mid"}));
     EXPECT_EQ(run(u"3"), (Calls{"open "}));
 }

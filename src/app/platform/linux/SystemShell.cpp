@@ -1,7 +1,5 @@
 #include "app/platform/SystemShell.h"
 
-#include "controls/QtText.h"
-#include "todo/core/TaskAction.h"
 #include "windows/core/DesktopEntry.h"
 
 #include <QDir>
@@ -43,20 +41,20 @@ void openWithSystem(const QString& target) {
 }
 
 void startHiddenCommand(const QString& commandLine) {
-    if (commandLine == toQString(TaskAction::kShutdownCommand)) {
-        startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
-        return;
-    }
-    if (commandLine == toQString(TaskAction::kSleepCommand)) {
-        startDetached(QStringLiteral("systemctl"), {QStringLiteral("suspend")});
-        return;
-    }
     QStringList arguments = QProcess::splitCommand(commandLine);
     if (arguments.isEmpty()) {
         return;
     }
     const QString program = arguments.takeFirst();
     startDetached(program, arguments);
+}
+
+void powerOff() {
+    startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+}
+
+void suspend() {
+    startDetached(QStringLiteral("systemctl"), {QStringLiteral("suspend")});
 }
 
 void registerAutoRun(const QString& name, const QString& executable) {

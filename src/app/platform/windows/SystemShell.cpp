@@ -26,6 +26,15 @@ void startHiddenCommand(const QString& commandLine) {
     }
 }
 
+// The system's own tools, as a reminder stores them.
+void powerOff() {
+    startHiddenCommand(QStringLiteral("shutdown -s -t 0"));
+}
+
+void suspend() {
+    startHiddenCommand(QStringLiteral("rundll32.exe powrprof.dll SetSuspendState"));
+}
+
 void registerAutoRun(const QString& name, const QString& executable) {
     registry::WriteRegistryValue(HKEY_LOCAL_MACHINE, kAutoRunKey, name.toStdU16String(), REG_SZ,
                                  autoRunCommand(name.toStdU16String(), executable.toStdWString()));
