@@ -120,7 +120,7 @@ void FrmMain::build() {
 }
 
 void FrmMain::buildTodoPage() {
-    m_todoPage = new TodoPage(m_platform, m_todoList, m_picInterface);
+    m_todoPage = new TodoPage(m_platform, m_platform, m_platform.programFolder(), m_todoList, m_picInterface);
     m_todoPage->setGeometry(m_notesPage->geometry());
     const std::filesystem::path sounds = m_platform.programFolder() / "Sounds";
     if (m_platform.files().isFolder(sounds)) {
@@ -286,9 +286,10 @@ void FrmMain::RunTaskAction(const std::u16string& stored) {
         m_clock->actionFinished();
         return;
     }
-    const bool popupOpen = action.run(m_platform, [this](const std::u16string& message, const std::u16string& title) {
-        ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
-    });
+    const bool popupOpen =
+        action.run(m_platform, m_platform, [this](const std::u16string& message, const std::u16string& title) {
+            ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
+        });
     // A pop-up tells the clock itself, when it closes.
     if (!popupOpen) {
         m_clock->actionFinished();

@@ -1,10 +1,12 @@
 #pragma once
 
-#include <chrono>
+#include "platform/Console.h"
+#include "platform/DesktopShell.h"
+#include "platform/Dialogs.h"
+#include "platform/SoundOutput.h"
+#include "platform/Timers.h"
+
 #include <filesystem>
-#include <functional>
-#include <memory>
-#include <optional>
 #include <string>
 
 namespace pennoc {
@@ -12,28 +14,11 @@ namespace pennoc {
 class FileSystem;
 class TextCodec;
 
-// A repeating event on the interface thread; stopped when destroyed.
-class PeriodicTimer {
+// Every effect the program has on the operating system, for the program's start and its main window; the
+// rest of the program takes only the interfaces it uses. One real implementation per platform, and a
+// recording stand-in for tests.
+class PlatformServices : public Timers, public SoundOutput, public DesktopShell, public Dialogs, public Console {
 public:
-    virtual ~PeriodicTimer() = default;
-    virtual void start() = 0;
-    virtual void stop() = 0;
-    virtual bool isActive() const = 0;
-};
-
-struct OpenFileRequest {
-    std::u16string title;
-    std::u16string filterDescription;    // "wav波形声音文件"
-    std::u16string filterPattern;        // "*.wav"
-    std::filesystem::path initialFolder; // empty: the dialog's default
-};
-
-// Every effect the program has on the operating system goes through here, so the logic above it can be
-// driven by a recording stand-in in tests. One real implementation per platform.
-class PlatformServices {
-public:
-    virtual ~PlatformServices() = default;
-
     // Folder of the running executable (links resolved), and the executable's name without extension.
     virtual std::filesystem::path programFolder() const = 0;
     virtual std::u16string executableName() const = 0;
@@ -45,39 +30,9 @@ public:
     virtual FileSystem& files() = 0;
     virtual const TextCodec& textCodec() const = 0;
 
-    // The current time of day as "hh:mm" on the 24-hour clock.
-    virtual std::u16string timeOfDay() const = 0;
-    virtual std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
-                                                       std::function<void()> onTick) = 0;
-
-    // Plays in the background and returns at once; failures are ignored.
-    virtual void playSound(const std::filesystem::path& file) = 0;
-    virtual void stopSound() = 0;
-    virtual void beep() = 0;
-
-    // Opens a file or program with its system handler; failures are ignored.
-    virtual void openWithSystem(const std::u16string& target) = 0;
-    // Starts a command line detached and hidden, without a shell; failures are ignored.
-    virtual void startHiddenCommand(const std::u16string& commandLine) = 0;
-    // The machine's power; failures are ignored.
-    virtual void powerOff() = 0;
-    virtual void suspend() = 0;
-
-    // Start-with-the-system registration of this executable; failures change nothing and are not reported.
-    virtual void registerAutoRun() = 0;
-    virtual void unregisterAutoRun() = 0;
-
-    // A modal message with an error icon and an OK button.
-    virtual void showErrorMessage(const std::u16string& title, const std::u16string& text) = 0;
-    // A modal question with Yes and No buttons; true for Yes.
-    virtual bool askToConfirm(const std::u16string& title, const std::u16string& text) = 0;
-    // A modal open-file dialog; nothing when the user cancels.
-    virtual std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) = 0;
     // A new, empty folder with a name no folder had before, in a place that takes files when the program
     // folder does not (the user's runtime folder, else the temporary folder). Throws StorageError.
     virtual std::filesystem::path createRescueFolder() = 0;
-    // A line on standard error, for failures that must not go unnoticed.
-    virtual void reportToConsole(const std::u16string& text) = 0;
 };
 
 } // namespace pennoc

@@ -11,6 +11,7 @@
 #include "controls/core/ColorValue.h"
 #include "controls/core/Twips.h"
 #include "controls/core/WindowFrame.h"
+#include "platform/SoundOutput.h"
 #include "todo/core/EditorCaptions.h"
 #include "todo/core/TaskAction.h"
 #include "windows/FrmMessage.h"
@@ -68,9 +69,10 @@ bool inRange(int index, std::size_t size) {
 
 } // namespace
 
-ActionEditor::ActionEditor(PlatformServices& platform, QWidget* page)
+ActionEditor::ActionEditor(SoundOutput& sound, Dialogs& dialogs, QWidget* page)
     : QObject(page)
-    , m_platform(platform)
+    , m_sound(sound)
+    , m_dialogs(dialogs)
     , m_cd1{OpenFileRequest{u"浏览声音文件", u"wav波形声音文件", u"*.wav", {}}, {}}
     , m_cd2{OpenFileRequest{u"浏览文件或程序", u"任何文件", u"*.*", {}}, {}} {
     buildCaption(page);
@@ -276,13 +278,13 @@ void ActionEditor::Label18_Click(int index) {
         browse(m_cd1, m_label17);
         break;
     case 1:
-        TaskAction::playSoundFile(m_platform, soundPath());
+        TaskAction::playSoundFile(m_sound, soundPath());
         break;
     case 2:
         browse(m_cd2, m_label21);
         break;
     case 3:
-        m_platform.stopSound();
+        m_sound.stopSound();
         break;
     default:
         break;
@@ -347,7 +349,7 @@ void ActionEditor::Label23_MouseMove() {
 
 void ActionEditor::browse(FileDialog& dialog, QLabel* path) {
     try {
-        if (const std::optional<std::filesystem::path> chosen = m_platform.chooseFileToOpen(dialog.request)) {
+        if (const std::optional<std::filesystem::path> chosen = m_dialogs.chooseFileToOpen(dialog.request)) {
             dialog.fileName = pathToQString(*chosen);
         }
     } catch (const std::exception&) {

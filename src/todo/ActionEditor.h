@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PlatformServices.h"
+#include "platform/Dialogs.h"
 
 #include <QObject>
 #include <QString>
@@ -16,6 +16,7 @@ namespace pennoc {
 
 class ClickableLabel;
 class PictureBox;
+class SoundOutput;
 
 // The task part of the to-do editor: the task caption `Label11`, its "更改" opener `Label12` and the action
 // panel `Picture7`, all children of the to-do page given at construction. The panel's tabs choose the action
@@ -26,7 +27,7 @@ class ActionEditor : public QObject {
 public:
     // Builds the controls on `page` in their start state: panel hidden, pop-up tab and "关闭计算机" selected,
     // both paths empty, the task caption naming the pop-up kind.
-    ActionEditor(PlatformServices& platform, QWidget* page);
+    ActionEditor(SoundOutput& sound, Dialogs& dialogs, QWidget* page);
 
     // Where the sound dialog starts; empty leaves it to the dialog. The main window passes the `Sounds`
     // folder when it builds the page and that folder exists.
@@ -87,7 +88,8 @@ private:
     // Shows the dialog; the label then shows its file name unless it is still empty.
     void browse(FileDialog& dialog, QLabel* path);
 
-    PlatformServices& m_platform;
+    SoundOutput& m_sound;
+    Dialogs& m_dialogs;
     FileDialog m_cd1;
     FileDialog m_cd2;
     QString m_label13Tag;

@@ -1,19 +1,19 @@
 #include "todo/ShowReminderPopup.h"
 
-#include "platform/PlatformServices.h"
+#include "platform/SoundOutput.h"
 #include "windows/FrmMessage.h"
 
 namespace pennoc {
 
-void ShowReminderPopup(PlatformServices& platform, const std::u16string& message, const std::u16string& title,
+void ShowReminderPopup(SoundOutput& sound, const std::u16string& message, const std::u16string& title,
                        const QObject* context, std::function<void()> closed) {
-    auto* window = new FrmMessage(platform);
+    auto* window = new FrmMessage(sound);
     window->setMessage(message);
     window->setTitle(title);
     // The window deletes itself when closed. No event loop waits here: the caller may be a timer's handler,
     // and Qt delivers no timer again while its handler runs.
-    QObject::connect(window, &QObject::destroyed, context, [&platform, closed = std::move(closed)] {
-        platform.beep();
+    QObject::connect(window, &QObject::destroyed, context, [&sound, closed = std::move(closed)] {
+        sound.beep();
         closed();
     });
     window->show();

@@ -7,7 +7,6 @@
 #include "controls/SSwitch.h"
 #include "controls/UiLook.h"
 #include "controls/core/ColorValue.h"
-#include "platform/PlatformServices.h"
 #include "todo/ActionEditor.h"
 #include "todo/TimeEntry.h"
 #include "todo/TodoListModel.h"
@@ -49,9 +48,12 @@ SButton* flatButton(const QString& name, const QString& caption, ColorValue text
 
 } // namespace
 
-TodoPage::TodoPage(PlatformServices& platform, TodoList& list, QWidget* parent)
+TodoPage::TodoPage(SoundOutput& sound, Dialogs& dialogs, std::filesystem::path programFolder, TodoList& list,
+                   QWidget* parent)
     : PictureBox(parent)
-    , m_platform(platform)
+    , m_sound(sound)
+    , m_dialogs(dialogs)
+    , m_programFolder(std::move(programFolder))
     , m_todoList(list) {
     setObjectName(QStringLiteral("Picture1_1"));
     setColors(this, colors::kSystemWindow, colors::kSystemWindowText);
@@ -127,7 +129,7 @@ void TodoPage::build() {
     m_label24->setBuddy(m_sSwitch1);
 
     m_timeEntry = new TimeEntry(this);
-    m_actionEditor = new ActionEditor(m_platform, this);
+    m_actionEditor = new ActionEditor(m_sound, m_dialogs, this);
     // At most one of the two panels is open: each opener closes the other.
     connect(m_timeEntry, &TimeEntry::panelToggled, m_actionEditor, &ActionEditor::hidePanel);
     connect(m_actionEditor, &ActionEditor::panelToggled, m_timeEntry, &TimeEntry::hidePanel);
@@ -172,7 +174,7 @@ void TodoPage::SButton4_Click(int index) {
     if (index < 0 || index >= kSampleCount) {
         return;
     }
-    SampleReminder sample = sampleReminder(index, m_platform.programFolder());
+    SampleReminder sample = sampleReminder(index, m_programFolder);
     m_todoList.append(std::move(sample.line), std::move(sample.action));
     SButton3_Click();
 }

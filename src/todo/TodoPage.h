@@ -4,6 +4,7 @@
 #include "todo/core/TodoList.h"
 
 #include <array>
+#include <filesystem>
 
 class QFrame;
 class QLabel;
@@ -14,8 +15,9 @@ namespace pennoc {
 
 class ActionEditor;
 class ClickableLabel;
-class PlatformServices;
+class Dialogs;
 class SButton;
+class SoundOutput;
 class SSwitch;
 class TimeEntry;
 class TodoListModel;
@@ -27,7 +29,9 @@ class TodoPage : public PictureBox {
     Q_OBJECT
 public:
     // Shows and edits `list`, which lives on without the page (the reminder clock runs it) and must outlive it.
-    TodoPage(PlatformServices& platform, TodoList& list, QWidget* parent = nullptr);
+    // The samples' music is in the "Sounds" folder below `programFolder`.
+    TodoPage(SoundOutput& sound, Dialogs& dialogs, std::filesystem::path programFolder, TodoList& list,
+             QWidget* parent = nullptr);
     ~TodoPage() override;
 
     TodoList& todoList() { return m_todoList; }
@@ -63,7 +67,9 @@ private:
     void clearListSelection();
     void saveEditorEntry();
 
-    PlatformServices& m_platform;
+    SoundOutput& m_sound;
+    Dialogs& m_dialogs;
+    std::filesystem::path m_programFolder;
     TodoList& m_todoList;
     TodoListModel* m_model = nullptr;
 

@@ -10,7 +10,7 @@
 #include "controls/core/ColorValue.h"
 #include "controls/core/Twips.h"
 #include "controls/core/WindowFrame.h"
-#include "platform/PlatformServices.h"
+#include "platform/SoundOutput.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -67,9 +67,9 @@ FrmMessage::Layout FrmMessage::layOut(int width, int height, int closeSize, int 
     return layout;
 }
 
-FrmMessage::FrmMessage(PlatformServices& platform)
+FrmMessage::FrmMessage(SoundOutput& sound)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
-    , m_platform(platform)
+    , m_sound(sound)
     , m_menuBar{titleBandImage(1), titleBandImage(2)} {
     setObjectName(QStringLiteral("FrmMessage"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -187,7 +187,7 @@ void FrmMessage::mouseMoveEvent(QMouseEvent*) {
 }
 
 void FrmMessage::Form_Load() {
-    m_platform.beep();
+    m_sound.beep();
 
     m_layout = layOut(pixelsToTwips(width()), pixelsToTwips(height()), frame::kTitleButtonSize, confirmWidth(),
                       kConfirmHeight);

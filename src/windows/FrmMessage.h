@@ -10,7 +10,7 @@ class QLabel;
 
 namespace pennoc {
 
-class PlatformServices;
+class SoundOutput;
 
 // The pop-up reminder window: a message, a title and an OK label in a frameless, topmost window that draws
 // its own title band and close box and is modal to the whole program.
@@ -48,7 +48,7 @@ public:
     // an OK label of the given size, all in twips. Computed in single precision, rounded to whole twips.
     static Layout layOut(int width, int height, int closeSize, int confirmWidth, int confirmHeight);
 
-    explicit FrmMessage(PlatformServices& platform);
+    explicit FrmMessage(SoundOutput& sound);
 
     // The geometry the load step gave the elements, in twips.
     const Layout& layout() const { return m_layout; }
@@ -80,7 +80,7 @@ private:
     int confirmWidth() const;
     void placeAtScreenCentre();
 
-    PlatformServices& m_platform;
+    SoundOutput& m_sound;
     // The close box's images: normal, and under the pointer.
     std::array<QPixmap, 2> m_menuBar;
     Layout m_layout;

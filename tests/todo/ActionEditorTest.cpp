@@ -48,7 +48,7 @@ protected:
     TemporaryFolder m_folder;
     QtRecordingPlatform m_platform{m_folder.path()};
     QWidget m_page;
-    ActionEditor m_editor{m_platform, &m_page};
+    ActionEditor m_editor{m_platform, m_platform, &m_page};
 };
 
 TEST_F(ActionEditorTest, ApplyNamesTheSelectedTabEvenOneChosenBeforeACancel) {
@@ -160,7 +160,7 @@ TEST(ActionEditorDialogFailure, AFailingDialogCountsAsCancelled) {
     TemporaryFolder folder;
     FailingDialogPlatform platform(folder.path());
     QWidget page;
-    ActionEditor editor(platform, &page);
+    ActionEditor editor(platform, platform, &page);
     platform.dialogAnswers = {std::filesystem::path(u"/bin/tool")};
     editor.Label18_Click(2);
     editor.clearPaths();

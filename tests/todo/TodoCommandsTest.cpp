@@ -57,7 +57,7 @@ protected:
     test::TemporaryFolder m_folder;
     test::QtRecordingPlatform m_platform{m_folder.path()};
     TodoList m_list;
-    TodoPage m_page{m_platform, m_list};
+    TodoPage m_page{m_platform, m_platform, m_folder.path(), m_list};
 };
 
 TEST_F(TodoCommandsTest, SaveTurnsTheEditorIntoAnEntry) {

@@ -1,7 +1,7 @@
 #include "app/core/TextWidth.h"
 
 #include "controls/core/AppTexts.h"
-#include "platform/PlatformServices.h"
+#include "platform/Dialogs.h"
 
 #include <array>
 #include <cstdint>
@@ -68,9 +68,9 @@ std::u16string cutTextToWidth(std::u16string_view text, int length) {
     return std::u16string(text.substr(0, taken));
 }
 
-std::u16string SetTextLengthFromLeft(PlatformServices& platform, std::u16string_view text, int length) {
+std::u16string SetTextLengthFromLeft(Dialogs& dialogs, std::u16string_view text, int length) {
     if (length < 1) {
-        platform.showErrorMessage(std::u16string(texts::kProgramTitle), u"SetTextLengthFromLeft的Length不能小于1！");
+        dialogs.showErrorMessage(std::u16string(texts::kProgramTitle), u"SetTextLengthFromLeft的Length不能小于1！");
         return {};
     }
     return cutTextToWidth(text, length);

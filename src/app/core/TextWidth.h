@@ -5,7 +5,7 @@
 
 namespace pennoc {
 
-class PlatformServices;
+class Dialogs;
 
 // True for a UTF-16 code unit that code page 936 stores in two bytes (Chinese characters, full-width signs).
 bool isDoubleByteInCodePage936(char16_t unit);
@@ -21,6 +21,6 @@ std::u16string cutTextToWidth(std::u16string_view text, int length);
 
 // cutTextToWidth with the argument check of the shared module: a `length` below 1 shows an error message
 // and gives the empty text. The program never calls it; it stays for the shared module's callers.
-std::u16string SetTextLengthFromLeft(PlatformServices& platform, std::u16string_view text, int length);
+std::u16string SetTextLengthFromLeft(Dialogs& dialogs, std::u16string_view text, int length);
 
 } // namespace pennoc

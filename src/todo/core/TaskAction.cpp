@@ -1,6 +1,7 @@
 #include "todo/core/TaskAction.h"
 
-#include "platform/PlatformServices.h"
+#include "platform/DesktopShell.h"
+#include "platform/SoundOutput.h"
 
 #include <filesystem>
 
@@ -52,25 +53,25 @@ std::u16string TaskAction::stored() const {
     return text.append(payload);
 }
 
-bool TaskAction::run(PlatformServices& platform, const ShowPopup& showPopup) const {
+bool TaskAction::run(DesktopShell& shell, SoundOutput& sound, const ShowPopup& showPopup) const {
     switch (type) {
     case Type::Popup:
         showPopup(payload, std::u16string(kPopupTitle));
         return true;
     case Type::PlaySound:
-        playSoundFile(platform, payload);
+        playSoundFile(sound, payload);
         break;
     case Type::HiddenCommand:
         if (payload == kShutdownCommand) {
-            platform.powerOff();
+            shell.powerOff();
         } else if (payload == kSleepCommand) {
-            platform.suspend();
+            shell.suspend();
         } else {
-            platform.startHiddenCommand(payload);
+            shell.startHiddenCommand(payload);
         }
         break;
     case Type::OpenWithSystem:
-        platform.openWithSystem(payload);
+        shell.openWithSystem(payload);
         break;
     case Type::None:
         break;
@@ -78,7 +79,7 @@ bool TaskAction::run(PlatformServices& platform, const ShowPopup& showPopup) con
     return false;
 }
 
-void TaskAction::playSoundFile(PlatformServices& platform, std::u16string_view path) {
+void TaskAction::playSoundFile(SoundOutput& sound, std::u16string_view path) {
     std::filesystem::path file;
     try {
         file = std::filesystem::path(path);
@@ -88,7 +89,7 @@ void TaskAction::playSoundFile(PlatformServices& platform, std::u16string_view p
     }
     std::error_code error;
     if (std::filesystem::is_regular_file(file, error)) {
-        platform.playSound(file);
+        sound.playSound(file);
     }
 }
 

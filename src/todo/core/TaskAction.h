@@ -8,7 +8,8 @@
 
 namespace pennoc {
 
-class PlatformServices;
+class DesktopShell;
+class SoundOutput;
 
 // A reminder's action as stored with it: one type digit followed by the payload, stored as it is. This type
 // owns the stored form in both directions and the caption that names each kind in the action panel.
@@ -58,11 +59,11 @@ struct TaskAction {
     // file (playSoundFile), started as a hidden command line, or opened with the system; Type::None runs
     // nothing. Every call returns at once. True when the action goes on after the call: a pop-up is open
     // until the user closes it.
-    bool run(PlatformServices& platform, const ShowPopup& showPopup) const;
+    bool run(DesktopShell& shell, SoundOutput& sound, const ShowPopup& showPopup) const;
 
     // Plays the sound file in the background when an ordinary file exists at `path`; a path that names no
     // such file (an empty one, a folder, a missing file, one the system cannot spell) plays nothing, silently.
-    static void playSoundFile(PlatformServices& platform, std::u16string_view path);
+    static void playSoundFile(SoundOutput& sound, std::u16string_view path);
 
     Type type = Type::Popup;
     std::u16string payload;

@@ -1,15 +1,15 @@
 #include "windows/core/Registry.h"
 
-#include "platform/PlatformServices.h"
+#include "platform/DesktopShell.h"
 
 namespace pennoc::registry {
 
-void RegisterAutoRun(PlatformServices& platform) {
-    platform.registerAutoRun();
+void RegisterAutoRun(DesktopShell& shell) {
+    shell.registerAutoRun();
 }
 
-void UnregisterAutoRun(PlatformServices& platform) {
-    platform.unregisterAutoRun();
+void UnregisterAutoRun(DesktopShell& shell) {
+    shell.unregisterAutoRun();
 }
 
 } // namespace pennoc::registry

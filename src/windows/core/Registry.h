@@ -1,16 +1,16 @@
 #pragma once
 
 namespace pennoc {
-class PlatformServices;
+class DesktopShell;
 }
 
 namespace pennoc::registry {
 
 // Registers the running executable to start with the system, replacing an earlier registration under its
 // name. A failure changes nothing and is not reported.
-void RegisterAutoRun(PlatformServices& platform);
+void RegisterAutoRun(DesktopShell& shell);
 
 // Removes that registration; nothing happens when there is none.
-void UnregisterAutoRun(PlatformServices& platform);
+void UnregisterAutoRun(DesktopShell& shell);
 
 } // namespace pennoc::registry

@@ -19,7 +19,7 @@ protected:
         const auto showPopup = [this](const std::u16string& message, const std::u16string& title) {
             platform.calls.push_back("popup " + utf8(title) + "|" + utf8(message));
         };
-        if (TaskAction::read(stored).run(platform, showPopup)) {
+        if (TaskAction::read(stored).run(platform, platform, showPopup)) {
             platform.calls.push_back("goes on");
         }
         return platform.calls;
