@@ -1,13 +1,14 @@
 #include "app/FrmMain.h"
 
 #include "app/NotesPage.h"
+#include "app/StorageMessages.h"
+#include "app/core/NoteRescue.h"
 #include "controls/ClickableLabel.h"
 #include "controls/ControlAccessibility.h"
 #include "controls/LabelLook.h"
 #include "controls/PictureBox.h"
 #include "controls/QtText.h"
 #include "controls/SSwitch.h"
-#include "controls/TitleBandImages.h"
 #include "controls/UiLook.h"
 #include "controls/WindowDrag.h"
 #include "controls/core/AppTexts.h"
@@ -24,8 +25,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -38,20 +37,13 @@ constexpr int kInnerWidth = 6390;
 constexpr int kInnerHeight = 7605;
 constexpr std::chrono::milliseconds kClockInterval{1000};
 
-const QString kSaveFailed = QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。");
-constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
-
-QString storageErrorText(const QString& what, const StorageError& error) {
-    return what + QStringLiteral("\n") + pathToQString(error.path()) + QStringLiteral("\n") +
-           QString::fromLocal8Bit(error.reason().c_str());
-}
-
 } // namespace
 
 FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_platform(platform)
-    , m_storage(platform.files(), platform.textCodec(), platform.programFolder()) {
+    , m_storage(platform.files(), platform.textCodec(), platform.programFolder())
+    , m_messages(platform, platform) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(toQString(texts::kProgramTitle));
     build();
@@ -74,29 +66,8 @@ void FrmMain::build() {
     setColors(this, colors::kAccent, colors::kWhite);
     setMouseTracking(true);
 
-    m_lblFormTitle = new QLabel(toQString(texts::kProgramTitle), this);
-    m_lblFormTitle->setObjectName(QStringLiteral("LblFormTitle"));
-    m_lblFormTitle->setFont(uiFont(12));
-    placeLabel(m_lblFormTitle, twipsRect(60, 30, 1125, 255));
-    setTextColor(m_lblFormTitle, colors::kWhite);
-    m_lblFormTitle->installEventFilter(this);
-
-    for (int i = 0; i < 3; ++i) {
-        auto* button = new PictureBox(this);
-        button->setObjectName(QStringLiteral("PicMenu_%1").arg(i));
-        button->resize(twipsToPixels(frame::kTitleButtonSize), twipsToPixels(frame::kTitleButtonSize));
-        button->setPicture(titleBandImage(2 * i + 1));
-        connect(button, &PictureBox::mouseMoved, this,
-                [this, i] { m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 2)); });
-        connect(button, &PictureBox::clicked, this, [this, i] { PicMenu_Click(i); });
-        m_picMenu[static_cast<std::size_t>(i)] = button;
-    }
-    // The menu button has no command and is never shown; minimise takes its place.
-    m_picMenu[1]->hide();
-    setAccessibleRole(m_picMenu[0], QAccessible::PushButton);
-    m_picMenu[0]->setAccessibleName(toQString(texts::kCloseButtonName));
-    setAccessibleRole(m_picMenu[2], QAccessible::PushButton);
-    m_picMenu[2]->setAccessibleName(toQString(texts::kMinimiseButtonName));
+    m_titleBand = new TitleBand(this, kInnerWidth);
+    connect(m_titleBand, &TitleBand::buttonClicked, this, &FrmMain::PicMenu_Click);
 
     m_picInterface = new PictureBox(this);
     m_picInterface->setObjectName(QStringLiteral("PicInterface"));
@@ -114,7 +85,7 @@ void FrmMain::build() {
         m_label1[static_cast<std::size_t>(i)] = tab;
     }
 
-    m_notesPage = new NotesPage(m_picInterface);
+    m_notesPage = new NotesPage(m_notes, m_picInterface);
     layOut();
     Label1_Click(0);
 }
@@ -138,11 +109,6 @@ void FrmMain::buildTodoPage() {
 void FrmMain::layOut() {
     m_picInterface->setGeometry(
         twipsRect(frame::kEdge, frame::kPanelTop, frame::panelWidth(kInnerWidth), frame::panelHeight(kInnerHeight)));
-    for (int i = 0; i < 3; ++i) {
-        const int left = kInnerWidth - (i + 1) * frame::kTitleButtonSize - (2 * i + 1) * 30;
-        m_picMenu[static_cast<std::size_t>(i)]->move(twipsToPixels(left), twipsToPixels(frame::kEdge));
-    }
-    m_picMenu[2]->move(m_picMenu[1]->pos());
 
     const int pageWidth = pixelsToTwips(m_picInterface->width()) - 240;
     const int pageTop = 480;
@@ -154,7 +120,7 @@ void FrmMain::Form_Initialize() {
     try {
         m_storage.prepare();
     } catch (const StorageError& error) {
-        reportStorageError(QStringLiteral("无法创建便笺的存储位置。"), error);
+        m_messages.preparationFailed(error);
     }
 }
 
@@ -162,7 +128,7 @@ bool FrmMain::Form_Load() {
     try {
         LoadData();
     } catch (const StorageError& error) {
-        reportStorageError(QStringLiteral("无法读取便笺，程序将退出，已保存的便笺不会被改动。"), error);
+        m_messages.loadFailed(error);
         return false;
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -175,27 +141,32 @@ void FrmMain::LoadData() {
     StoredNotes stored = m_storage.load();
     if (stored.autoRun) {
         m_autoRunEnabled = *stored.autoRun;
-        if (m_autoRunEnabled) {
-            registry::RegisterAutoRun(m_platform);
-        } else {
-            registry::UnregisterAutoRun(m_platform);
-        }
+        applyAutoRun();
     }
     m_notesPage->showLoadedNotes(std::move(stored.texts));
-    reportLoadWarnings(stored.warnings);
+    m_messages.loadWarnings(stored.warnings);
+}
+
+void FrmMain::applyAutoRun() {
+    if (m_autoRunEnabled) {
+        registry::RegisterAutoRun(m_platform);
+    } else {
+        registry::UnregisterAutoRun(m_platform);
+    }
 }
 
 bool FrmMain::SaveData() {
-    const std::optional<StorageError> error = trySave();
+    const std::optional<StorageError> error = storeEditorAndSave();
     if (error) {
-        reportStorageError(kSaveFailed, *error);
+        m_messages.saveFailed(*error);
     }
     return !error;
 }
 
-std::optional<StorageError> FrmMain::trySave() {
+std::optional<StorageError> FrmMain::storeEditorAndSave() {
+    m_notesPage->writeBackEditor();
     try {
-        m_storage.save(m_notesPage->book().textsToSave(), m_autoRunEnabled);
+        m_storage.save(m_notes.textsToSave(), m_autoRunEnabled);
         return std::nullopt;
     } catch (const StorageError& error) {
         return error;
@@ -203,47 +174,8 @@ std::optional<StorageError> FrmMain::trySave() {
 }
 
 void FrmMain::rescueNotes(const StorageError& saveError) {
-    m_platform.reportToConsole(storageErrorText(kSaveFailed, saveError).toStdU16String());
-    try {
-        const std::filesystem::path folder = m_platform.createRescueFolder();
-        // The same layout as next to the program, so the folder's contents can simply be copied back.
-        NoteStorage(m_platform.files(), m_platform.textCodec(), folder)
-            .save(m_notesPage->book().textsToSave(), m_autoRunEnabled);
-        m_platform.reportToConsole(u"便笺已另存到：" + folder.u16string());
-    } catch (const StorageError& error) {
-        m_platform.reportToConsole(
-            storageErrorText(QStringLiteral("便笺也无法另存到备用文件夹，上次保存之后的更改已丢失。"), error)
-                .toStdU16String());
-    }
-}
-
-void FrmMain::reportStorageError(const QString& what, const StorageError& error) {
-    const std::u16string text = storageErrorText(what, error).toStdU16String();
-    m_platform.reportToConsole(text);
-    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), text);
-}
-
-void FrmMain::reportLoadWarnings(const std::vector<StorageError>& warnings) {
-    if (warnings.empty()) {
-        return;
-    }
-    // One box for the whole start, however many files: thousands of boxes would have to be clicked away.
-    constexpr std::size_t kMostListed = 10;
-    QString listed = QStringLiteral("读取便笺时出现问题。");
-    QString all = listed;
-    for (std::size_t i = 0; i < warnings.size(); ++i) {
-        const QString line = QStringLiteral("\n") + pathToQString(warnings[i].path()) + QStringLiteral(": ") +
-                             QString::fromLocal8Bit(warnings[i].reason().c_str());
-        all += line;
-        if (i < kMostListed) {
-            listed += line;
-        }
-    }
-    if (warnings.size() > kMostListed) {
-        listed += QStringLiteral("\n……另有 %1 个文件，见标准错误输出。").arg(warnings.size() - kMostListed);
-    }
-    m_platform.reportToConsole(all.toStdU16String());
-    m_platform.showErrorMessage(std::u16string(texts::kProgramTitle), listed.toStdU16String());
+    m_messages.saveFailedUnattended(saveError);
+    m_messages.rescued(pennoc::rescueNotes(m_platform, m_notes.textsToSave(), m_autoRunEnabled));
 }
 
 void FrmMain::Label1_Click(int index) {
@@ -274,7 +206,6 @@ void FrmMain::RunTaskAction(const std::u16string& stored) {
         return;
     }
     const TaskAction action = TaskAction::read(stored);
-    m_notesPage->writeBackEditor();
     const bool saved = SaveData();
     // The program may have been told to end while a failed save's message was open: nothing starts then.
     if (m_ending) {
@@ -298,11 +229,7 @@ void FrmMain::RunTaskAction(const std::u16string& stored) {
 
 void FrmMain::SSwitch1_Click() {
     m_autoRunEnabled = m_todoPage->autoRunSwitch()->Value();
-    if (m_autoRunEnabled) {
-        registry::RegisterAutoRun(m_platform);
-    } else {
-        registry::UnregisterAutoRun(m_platform);
-    }
+    applyAutoRun();
 }
 
 void FrmMain::PicMenu_Click(int index) {
@@ -317,17 +244,15 @@ void FrmMain::exitProgram() {
     if (m_ending) {
         return;
     }
-    m_notesPage->writeBackEditor();
-    if (const std::optional<StorageError> error = trySave()) {
-        reportStorageError(kSaveFailed, *error);
+    if (const std::optional<StorageError> error = storeEditorAndSave()) {
+        m_messages.saveFailed(*error);
         // A termination request may have come while the boxes were open; it has ended the program then.
-        const bool quit =
-            !m_ending && m_platform.askToConfirm(std::u16string(texts::kProgramTitle), std::u16string(kQuitAnyway));
+        const bool quit = !m_ending && m_messages.confirmQuitUnsaved();
         if (m_ending) {
             return;
         }
         if (!quit) {
-            showTitleImagesUnderPointer();
+            m_titleBand->showUnderPointer();
             return;
         }
     }
@@ -338,8 +263,7 @@ void FrmMain::exitWithoutAsking() {
     if (m_ending) {
         return;
     }
-    m_notesPage->writeBackEditor();
-    if (const std::optional<StorageError> error = trySave()) {
+    if (const std::optional<StorageError> error = storeEditorAndSave()) {
         rescueNotes(*error);
         endProgram(1);
         return;
@@ -351,8 +275,7 @@ bool FrmMain::commitSessionData(const std::function<bool()>& mayAsk) {
     if (m_ending) {
         return true;
     }
-    m_notesPage->writeBackEditor();
-    const std::optional<StorageError> error = trySave();
+    const std::optional<StorageError> error = storeEditorAndSave();
     if (!error) {
         return true;
     }
@@ -360,8 +283,8 @@ bool FrmMain::commitSessionData(const std::function<bool()>& mayAsk) {
         rescueNotes(*error);
         return true;
     }
-    reportStorageError(kSaveFailed, *error);
-    return m_platform.askToConfirm(std::u16string(texts::kProgramTitle), std::u16string(kQuitAnyway));
+    m_messages.saveFailed(*error);
+    return m_messages.confirmQuitUnsaved();
 }
 
 void FrmMain::endProgram(int status) {
@@ -379,24 +302,7 @@ void FrmMain::mousePressEvent(QMouseEvent* event) {
 }
 
 void FrmMain::mouseMoveEvent(QMouseEvent*) {
-    showRestingTitleImages();
-}
-
-void FrmMain::showRestingTitleImages() {
-    for (int i = 0; i < 3; ++i) {
-        m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 1));
-    }
-}
-
-void FrmMain::showTitleImagesUnderPointer() {
-    // The pointer may have left the band while a message box held the input.
-    showRestingTitleImages();
-    const QWidget* under = QApplication::widgetAt(QCursor::pos());
-    for (int i = 0; i < 3; ++i) {
-        if (under == m_picMenu[static_cast<std::size_t>(i)]) {
-            m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 2));
-        }
-    }
+    m_titleBand->showResting();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
@@ -410,14 +316,6 @@ void FrmMain::closeEvent(QCloseEvent* event) {
         }
     }
     event->setAccepted(m_ending);
-}
-
-bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_lblFormTitle && event->type() == QEvent::MouseButtonPress) {
-        startWindowDrag(this, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace pennoc

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/StorageMessages.h"
+#include "app/TitleBand.h"
+#include "app/core/NoteBook.h"
 #include "app/core/NoteStorage.h"
 #include "todo/core/ReminderClock.h"
 
@@ -8,8 +11,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QLabel;
 
 namespace pennoc {
 
@@ -34,7 +35,8 @@ public:
     void Form_Initialize();
     bool Form_Load();
 
-    // Writes the flag and every note; reports a failure (message box and standard error) and returns false.
+    // Stores the editor's note, then writes the flag and every note; reports a failure (message box and
+    // standard error) and returns false.
     bool SaveData();
     void LoadData();
 
@@ -67,37 +69,35 @@ public:
     ClickableLabel* pageTab(int index) const { return m_label1[static_cast<std::size_t>(index)]; }
     // The page whose tab is current, and so whose 50 ms timer runs (Timer1: notes, Timer2: to-do).
     int currentPage() const { return m_currentPage; }
-    PictureBox* titleButton(int index) const { return m_picMenu[static_cast<std::size_t>(index)]; }
+    PictureBox* titleButton(int index) const { return m_titleBand->button(index); }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
     void layOut();
     void buildTodoPage();
-    void showRestingTitleImages();
-    // SaveData without a word to anyone: the failure is returned.
-    std::optional<StorageError> trySave();
+    void applyAutoRun();
+    // The one save of every way out and every reminder: the editor's note stored, then SaveData without a
+    // word to anyone; the failure is returned.
+    std::optional<StorageError> storeEditorAndSave();
     // Reports a failed save on standard error and writes the notes to a rescue folder.
     void rescueNotes(const StorageError& saveError);
-    void reportStorageError(const QString& what, const StorageError& error);
-    void reportLoadWarnings(const std::vector<StorageError>& warnings);
-    void showTitleImagesUnderPointer();
     void endProgram(int status);
 
     PlatformServices& m_platform;
     NoteStorage m_storage;
+    StorageMessages m_messages;
+    NoteBook m_notes;
     TodoList m_todoList;
     bool m_autoRunEnabled = false;
     bool m_ending = false;
     int m_currentPage = 0;
 
-    QLabel* m_lblFormTitle = nullptr;
-    std::array<PictureBox*, 3> m_picMenu{};
+    TitleBand* m_titleBand = nullptr;
     PictureBox* m_picInterface = nullptr;
     std::array<ClickableLabel*, 2> m_label1{};
     NotesPage* m_notesPage = nullptr;

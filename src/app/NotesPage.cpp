@@ -27,8 +27,9 @@ constexpr ColorValue kCommandLitColors[] = {colors::kAccent, colors::kDangerRed,
 
 } // namespace
 
-NotesPage::NotesPage(QWidget* parent)
-    : PictureBox(parent) {
+NotesPage::NotesPage(NoteBook& book, QWidget* parent)
+    : PictureBox(parent)
+    , m_book(book) {
     setObjectName(QStringLiteral("Picture1_0"));
     build();
     showDrawerAndEditor();

@@ -16,12 +16,12 @@ class DrawerTab;
 class OutlineShape;
 
 // The notes page (`Picture1`(0)): the editor `Text1` and the drawer `Picture2` with the notes list `List1`
-// and the commands " 添加 ", " 删除 ", " 清空 ". The widgets show the state of a NoteBook; nothing here
-// touches the disk.
+// and the commands " 添加 ", " 删除 ", " 清空 ". The widgets show the state of a NoteBook, which the window
+// owns and stores; nothing here touches the disk.
 class NotesPage : public PictureBox {
     Q_OBJECT
 public:
-    explicit NotesPage(QWidget* parent = nullptr);
+    explicit NotesPage(NoteBook& book, QWidget* parent = nullptr);
 
     const NoteBook& book() const { return m_book; }
     // Shows the notes read at start-up.
@@ -62,7 +62,7 @@ private:
     std::optional<int> highlightedRow() const;
     void onSelectionChanged();
 
-    NoteBook m_book;
+    NoteBook& m_book;
     QPlainTextEdit* m_text1 = nullptr;
     PictureBox* m_picture2 = nullptr;
     DrawerTab* m_picture4 = nullptr;

@@ -44,7 +44,8 @@ protected:
         QTest::keyClicks(m_page.editor(), text);
     }
 
-    NotesPage m_page;
+    NoteBook m_book;
+    NotesPage m_page{m_book};
 };
 
 TEST_F(NotesPageTest, AddShowsANewEmptyNoteInTheEditor) {
