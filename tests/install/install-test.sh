@@ -29,9 +29,11 @@ wait_for() { # condition, seconds
     return 1
 }
 
+# The program takes termination requests once its window shows; a signal before that ends it unsaved.
 start() {
     "$program_folder/pennoc" &
     pid=$!
+    wait_for 'xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1' 20 || fail "the installed program showed no window"
 }
 stop() {
     kill -TERM "$pid"
@@ -45,7 +47,6 @@ wait_for '[ -f "$program_folder/AutoRun.sd" ] && [ -d "$program_folder/Notes" ]'
 stop
 printf 'kept note\r\n' >"$program_folder/Notes/0.txt"
 start
-sleep 1
 before=$(cd "$program_folder" && sha256sum AutoRun.sd Notes/0.txt)
 # An older installed copy, so the install really replaces the running file instead of skipping it.
 touch -d '2000-01-01' "$program_folder/pennoc"
