@@ -19,8 +19,11 @@ namespace pennoc {
 namespace {
 
 constexpr int kDeleteKey = 46;
-constexpr int kDrawerOpenLeft = 0;
-constexpr int kDrawerClosedLeft = -3240;
+// The drawer `Picture2`, in twips: the list's width is what shows of it when it is closed.
+constexpr int kDrawerWidth = 3735;
+constexpr int kDrawerHeight = 6495;
+constexpr int kListWidth = 3240;
+constexpr int kDrawerClosedLeft = -kListWidth;
 // " 添加 ", " 删除 ", " 清空 ": the text colours at rest and the backgrounds under the pointer.
 constexpr ColorValue kCommandColors[] = {colors::kAccent, colors::kDangerRed, colors::kBlack};
 constexpr ColorValue kCommandLitColors[] = {colors::kAccent, colors::kDangerRed, colors::kAccent};
@@ -52,12 +55,12 @@ void NotesPage::build() {
 
     m_shape1 = new OutlineShape(m_picture2);
     m_shape1->setObjectName(QStringLiteral("Shape1"));
-    m_shape1->setGeometry(twipsRect(15, 15, 3735 - 30, 6495 - 30));
+    m_shape1->setGeometry(twipsRect(15, 15, kDrawerWidth - 30, kDrawerHeight - 30));
     m_shape1->setBorderColor(colors::kAccent);
 
     const QString captions[] = {QStringLiteral(" 添加 "), QStringLiteral(" 删除 "), QStringLiteral(" 清空 ")};
     const int lefts[] = {120, 1080, 2040};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kCommandCount; ++i) {
         auto* label = new ClickableLabel(captions[i], m_picture2);
         label->setObjectName(QStringLiteral("Label2_%1").arg(i));
         label->setFont(uiFont(12));
@@ -71,10 +74,10 @@ void NotesPage::build() {
 
     m_picture3 = new PictureBox(m_picture2);
     m_picture3->setObjectName(QStringLiteral("Picture3"));
-    m_picture3->setGeometry(twipsRect(30, 480, 3240 - 30, 5895 - 30));
+    m_picture3->setGeometry(twipsRect(30, 480, kListWidth - 30, 5895 - 30));
     m_list1 = new QListWidget(m_picture3);
     m_list1->setObjectName(QStringLiteral("List1"));
-    m_list1->setGeometry(twipsRect(-15, -15, 3240, 5895));
+    m_list1->setGeometry(twipsRect(-15, -15, kListWidth, 5895));
     m_list1->setFont(uiFont(12));
     m_list1->setAccessibleName(QStringLiteral("便笺列表"));
     m_list1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -86,12 +89,12 @@ void NotesPage::build() {
 
     m_line2 = new QFrame(m_picture2);
     m_line2->setObjectName(QStringLiteral("Line2"));
-    m_line2->setGeometry(twipsRect(30, 480 - 45, 3240 - 30, 15));
+    m_line2->setGeometry(twipsRect(30, 480 - 45, kListWidth - 30, 15));
     setColors(m_line2, colors::kAccent, colors::kAccent);
 
     m_picture4 = new DrawerTab(m_picture2);
     m_picture4->setObjectName(QStringLiteral("Picture4"));
-    m_picture4->setGeometry(twipsRect(3240, 3000, 375, 495));
+    m_picture4->setGeometry(twipsRect(kListWidth, 3000, 375, 495));
     setColors(m_picture4, colors::kSystemWindow, colors::kSystemWindowText);
     connect(m_picture4, &PictureBox::clicked, this, &NotesPage::Picture4_Click);
 }
@@ -116,7 +119,7 @@ void NotesPage::writeBackEditor() {
 
 void NotesPage::Label2_Click(int index) {
     switch (index) {
-    case 0: {
+    case kAddNote: {
         const std::optional<std::u16string> shown = m_book.add();
         {
             const QScopedValueRollback syncing(m_syncingList, true);
@@ -126,7 +129,7 @@ void NotesPage::Label2_Click(int index) {
         showSelection();
         break;
     }
-    case 1: {
+    case kDeleteNote: {
         const std::optional<int> removed = m_book.selection();
         const std::optional<std::u16string> shown = m_book.removeSelected();
         if (!shown) {
@@ -140,7 +143,7 @@ void NotesPage::Label2_Click(int index) {
         showSelection();
         break;
     }
-    case 2:
+    case kClearNotes:
         m_book.clear();
         {
             const QScopedValueRollback syncing(m_syncingList, true);
@@ -172,18 +175,18 @@ void NotesPage::List1_DblClick() {
 
 void NotesPage::List1_KeyDown(int keyCode, int) {
     if (keyCode == kDeleteKey && m_book.count() > 0 && m_book.selection()) {
-        Label2_Click(1);
+        Label2_Click(kDeleteNote);
     }
 }
 
 void NotesPage::Label2_MouseMove(int index) {
-    if (index >= 0 && index < 3) {
+    if (index >= 0 && index < kCommandCount) {
         lightUp(command(index), kCommandLitColors[index]);
     }
 }
 
 void NotesPage::Picture2_MouseMove() {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kCommandCount; ++i) {
         putBackIfLit(command(i), kCommandLitColors[i], kCommandColors[i]);
     }
 }
@@ -234,7 +237,7 @@ void NotesPage::showSelection() {
 
 void NotesPage::showDrawerAndEditor() {
     const bool open = m_book.drawerOpen();
-    m_picture2->setGeometry(twipsRect(open ? kDrawerOpenLeft : kDrawerClosedLeft, 0, 3735, 6495));
+    m_picture2->setGeometry(twipsRect(open ? 0 : kDrawerClosedLeft, 0, kDrawerWidth, kDrawerHeight));
     m_picture2->raise();
     m_shape1->setVisible(open);
     if (open != (m_picture4->tag() == QStringLiteral("1"))) {

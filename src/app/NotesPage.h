@@ -21,6 +21,9 @@ class OutlineShape;
 class NotesPage : public PictureBox {
     Q_OBJECT
 public:
+    // The drawer's commands `Label2`, by index.
+    enum Command { kAddNote, kDeleteNote, kClearNotes, kCommandCount };
+
     explicit NotesPage(NoteBook& book, QWidget* parent = nullptr);
 
     const NoteBook& book() const { return m_book; }

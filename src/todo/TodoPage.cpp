@@ -11,7 +11,7 @@
 #include "todo/TimeEntry.h"
 #include "todo/TodoListModel.h"
 #include "todo/core/EditorCaptions.h"
-#include "todo/core/TodoEntryBuilder.h"
+#include "todo/core/SampleReminders.h"
 
 #include <QLineEdit>
 #include <QListView>
@@ -102,7 +102,7 @@ void TodoPage::build() {
     const QRect places[] = {twipsRect(5280, 5400, 600, 255), twipsRect(120, 5400, 600, 255),
                             twipsRect(840, 5400, 1200, 255), twipsRect(2160, 5400, 1000, 255),
                             twipsRect(5280, 5400, 600, 255)};
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kCommandCount; ++i) {
         auto* label = new ClickableLabel(captions[i], this);
         label->setObjectName(QStringLiteral("Label4_%1").arg(i));
         label->setFont(uiFont(12));
@@ -181,10 +181,10 @@ void TodoPage::SButton4_Click(int index) {
 
 void TodoPage::Label4_Click(int index) {
     switch (index) {
-    case 0:
+    case kNewEntry:
         resetEditor();
         break;
-    case 1: {
+    case kDeleteEntry: {
         const QModelIndex selected = m_list2->currentIndex();
         if (m_todoList.count() == 0 || !selected.isValid() || !m_list2->selectionModel()->isSelected(selected)) {
             return;
@@ -193,14 +193,14 @@ void TodoPage::Label4_Click(int index) {
         resetEditor();
         break;
     }
-    case 2:
+    case kClearCompleted:
         m_todoList.removeCompleted();
         break;
-    case 3:
+    case kClearAll:
         m_todoList.clear();
         resetEditor();
         break;
-    case 4:
+    case kSaveEntry:
         saveEditorEntry();
         break;
     default:
@@ -209,7 +209,7 @@ void TodoPage::Label4_Click(int index) {
 }
 
 void TodoPage::Label4_MouseMove(int index) {
-    if (index >= 0 && index < 5) {
+    if (index >= 0 && index < kCommandCount) {
         lightUp(command(index), kCommandLitColors[index]);
     }
 }

@@ -30,6 +30,9 @@ class TodoPage : public PictureBox {
 public:
     // Shows and edits `list`, which lives on without the page (the reminder clock runs it) and must outlive it.
     // The samples' music is in the "Sounds" folder below `programFolder`.
+    // The list commands `Label4`, by index; "添加" lies under "保存" and is never shown.
+    enum Command { kNewEntry, kDeleteEntry, kClearCompleted, kClearAll, kSaveEntry, kCommandCount };
+
     TodoPage(SoundOutput& sound, Dialogs& dialogs, std::filesystem::path programFolder, TodoList& list,
              QWidget* parent = nullptr);
     ~TodoPage() override;

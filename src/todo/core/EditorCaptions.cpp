@@ -69,4 +69,11 @@ std::u16string actionFor(std::u16string_view title, std::u16string_view caption,
     return action.stored();
 }
 
+std::u16string titleForSave(std::u16string_view typed) {
+    if (typed.find_first_not_of(u' ') == std::u16string_view::npos) {
+        return std::u16string(kDefaultTodoTitle);
+    }
+    return std::u16string(typed);
+}
+
 } // namespace pennoc

@@ -14,6 +14,10 @@ namespace pennoc {
 inline constexpr std::u16string_view kTimeCaptionPrefix = u"时间   ";
 inline constexpr std::u16string_view kTaskCaptionPrefix = u"任务   ";
 inline constexpr std::u16string_view kNoTimeSet = u"没有设定时间";
+inline constexpr std::u16string_view kDefaultTodoTitle = u"待办事件";
+
+// The title a reminder is saved with: the text as typed, or "待办事件" when it is blank (spaces only).
+std::u16string titleForSave(std::u16string_view typed);
 
 // "时间   +hh:mm", "时间   -hh:mm" or "时间   没有设定时间", where hh and mm are the fields' values as
 // formatField writes them.

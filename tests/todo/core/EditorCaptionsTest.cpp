@@ -41,5 +41,11 @@ TEST(EditorCaptions, EveryKindSurvivesTheCaptionAndTheStoredForm) {
     EXPECT_EQ(actionFor(u"标题", u"任务   ?", settings), u"0标题");
 }
 
+TEST(EditorCaptions, BlankTitlesBecomeTheDefaultAndOthersStayAsTyped) {
+    EXPECT_EQ(titleForSave(u""), u"待办事件");
+    EXPECT_EQ(titleForSave(u"   "), u"待办事件");
+    EXPECT_EQ(titleForSave(u" 开会 "), u" 开会 ");
+}
+
 } // namespace
 } // namespace pennoc

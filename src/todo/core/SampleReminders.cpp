@@ -1,4 +1,4 @@
-#include "todo/core/TodoEntryBuilder.h"
+#include "todo/core/SampleReminders.h"
 
 #include "todo/core/TaskAction.h"
 #include "todo/core/TodoLine.h"
@@ -18,13 +18,6 @@ SampleReminder popupSample(std::u16string_view caption, std::u16string_view rema
 }
 
 } // namespace
-
-std::u16string titleForSave(std::u16string_view typed) {
-    if (typed.find_first_not_of(u' ') == std::u16string_view::npos) {
-        return std::u16string(kDefaultTodoTitle);
-    }
-    return std::u16string(typed);
-}
 
 SampleReminder sampleReminder(int index, const std::filesystem::path& programFolder) {
     const std::filesystem::path music = programFolder / "Sounds" / "SoftMusic" / "Canon.mid";

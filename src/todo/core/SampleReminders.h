@@ -2,14 +2,8 @@
 
 #include <filesystem>
 #include <string>
-#include <string_view>
 
 namespace pennoc {
-
-inline constexpr std::u16string_view kDefaultTodoTitle = u"待办事件";
-
-// The title a reminder is saved with: the text as typed, or "待办事件" when it is blank (spaces only).
-std::u16string titleForSave(std::u16string_view typed);
 
 // One of the six ready-made reminders.
 struct SampleReminder {
