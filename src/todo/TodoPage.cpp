@@ -182,7 +182,7 @@ void TodoPage::SButton4_Click(int index) {
 void TodoPage::Label4_Click(int index) {
     switch (index) {
     case kNewEntry:
-        resetEditor();
+        cancelEditor();
         break;
     case kDeleteEntry: {
         const QModelIndex selected = m_list2->currentIndex();
@@ -190,7 +190,7 @@ void TodoPage::Label4_Click(int index) {
             return;
         }
         m_todoList.removeAt(selected.row());
-        resetEditor();
+        cancelEditor();
         break;
     }
     case kClearCompleted:
@@ -198,7 +198,7 @@ void TodoPage::Label4_Click(int index) {
         break;
     case kClearAll:
         m_todoList.clear();
-        resetEditor();
+        cancelEditor();
         break;
     case kSaveEntry:
         saveEditorEntry();
@@ -233,6 +233,10 @@ void TodoPage::resetEditor() {
     m_timeEntry->setTimeCaption(initialTimeCaption());
     m_actionEditor->setTaskCaption(taskCaption(TaskAction::Type::Popup));
     m_timeEntry->Label8_Click(1);
+}
+
+void TodoPage::cancelEditor() {
+    resetEditor();
     m_actionEditor->Label22_Click();
 }
 
@@ -251,11 +255,7 @@ void TodoPage::saveEditorEntry() {
     m_todoList.append(displayLineFor(title, m_timeEntry->timeCaption()),
                       actionFor(title, m_actionEditor->taskCaption(), settings));
 
-    m_text2->clear();
-    clearListSelection();
-    m_timeEntry->setTimeCaption(initialTimeCaption());
-    m_actionEditor->setTaskCaption(taskCaption(TaskAction::Type::Popup));
-    m_timeEntry->Label8_Click(1);
+    resetEditor();
     m_actionEditor->hidePanel();
     m_actionEditor->Label13_Click(0);
     m_actionEditor->clearPaths();

@@ -66,7 +66,10 @@ protected:
 private:
     void build();
     void buildSamplePanel();
+    // The editor as a fresh page shows it: no title, no selection, no time, a pop-up.
     void resetEditor();
+    // The same after a command that drops the entry: the action panel closes as its cancel closes it.
+    void cancelEditor();
     void clearListSelection();
     void saveEditorEntry();
 
