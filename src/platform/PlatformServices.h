@@ -9,6 +9,7 @@
 
 namespace pennoc {
 
+class DesktopNotifications;
 class FileSystem;
 class TextCodec;
 
@@ -54,6 +55,9 @@ public:
     virtual void playSound(const std::filesystem::path& file) = 0;
     virtual void stopSound() = 0;
     virtual void beep() = 0;
+
+    // The desktop's notification list; nothing reaches the desktop before the first notification.
+    virtual DesktopNotifications& notifications() = 0;
 
     // Opens a file or program with its system handler; failures are ignored.
     virtual void openWithSystem(const std::u16string& target) = 0;

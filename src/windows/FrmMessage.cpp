@@ -11,6 +11,7 @@
 #include "controls/WindowFrame.h"
 #include "controls/WrappingLabel.h"
 #include "platform/PlatformServices.h"
+#include "windows/PopupNotification.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -130,6 +131,7 @@ FrmMessage::FrmMessage(PlatformServices& platform)
 
     Form_Load();
     placeAtScreenCentre();
+    notifyAlongside(*this, platform.notifications());
 }
 
 void FrmMessage::setMessage(const std::u16string& message) {

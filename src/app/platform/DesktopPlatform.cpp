@@ -1,8 +1,10 @@
 #include "app/platform/DesktopPlatform.h"
 
+#include "app/platform/DesktopNotificationService.h"
 #include "app/platform/InstanceLockFolder.h"
 #include "app/platform/SoundModule.h"
 #include "app/platform/SystemShell.h"
+#include "controls/AppTexts.h"
 #include "controls/QtText.h"
 #include "platform/FileSystem.h"
 
@@ -95,7 +97,7 @@ std::unique_ptr<PeriodicTimer> DesktopPlatform::createTimer(std::chrono::millise
     return std::make_unique<QtPeriodicTimer>(interval, std::move(onTick));
 }
 
-void DesktopPlatform::playSound(const std::filesystem::path& file) {
+SoundPlayer* DesktopPlatform::soundPlayer() {
     if (!m_sound && !m_soundUnavailable) {
         QString error;
         m_sound = loadSoundPlayer(QFileInfo(m_executablePath).absolutePath(), error);
@@ -105,8 +107,12 @@ void DesktopPlatform::playSound(const std::filesystem::path& file) {
             reportToConsole(u"无法播放声音：" + error.toStdU16String());
         }
     }
-    if (m_sound) {
-        m_sound->play(pathToQString(file));
+    return m_sound.get();
+}
+
+void DesktopPlatform::playSound(const std::filesystem::path& file) {
+    if (SoundPlayer* sound = soundPlayer()) {
+        sound->play(pathToQString(file));
     }
 }
 
@@ -117,7 +123,18 @@ void DesktopPlatform::stopSound() {
 }
 
 void DesktopPlatform::beep() {
-    QApplication::beep();
+    // The bell is muted on most desktops and silent on Wayland; our own beep sounds wherever audio plays.
+    SoundPlayer* sound = soundPlayer();
+    if (sound == nullptr || !sound->beep()) {
+        QApplication::beep();
+    }
+}
+
+DesktopNotifications& DesktopPlatform::notifications() {
+    if (!m_notifications) {
+        m_notifications = createDesktopNotifications(texts::kMenuEntryName);
+    }
+    return *m_notifications;
 }
 
 void DesktopPlatform::openWithSystem(const std::u16string& target) {
