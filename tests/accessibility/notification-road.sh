@@ -35,7 +35,7 @@ wait_for() { # what, condition
 
 mkdir -p "$work/program" "$work/config" "$work/runtime"
 chmod 700 "$work/runtime"
-cp "$2" "$work/program/"
+cp "$2" "$(dirname "$2")/pennoc_sound.so" "$work/program/"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 
 start sh -c 'exec "$0" >"$1"' "$3" "$work/service.log"
@@ -49,7 +49,8 @@ x11)
     unset WAYLAND_DISPLAY
     ;;
 wayland)
-    start weston --backend=headless-backend.so --socket=wayland-pennoc --width=1024 --height=768 --idle-time=0
+    start sh -c 'exec weston --backend=headless-backend.so --socket=wayland-pennoc --width=1024 --height=768 \
+        --idle-time=0 >"$0" 2>&1' "$work/weston.log"
     wait_for "the Wayland compositor" "[ -S '$work/runtime/wayland-pennoc' ]"
     export WAYLAND_DISPLAY=wayland-pennoc QT_QPA_PLATFORM=wayland
     unset DISPLAY
