@@ -34,6 +34,8 @@ def is_core(parts):
 def violation(parts, bracket, included):
     """The rule a file (its path's parts below src/) breaks with an include, or None."""
     quoted = bracket == '"'
+    if quoted and included.endswith(".moc"):
+        return None  # the file's own generated meta-object code
     target = included.split("/")
     if is_core(parts):
         if quoted and not (is_core(target) or target[0] == "platform"):

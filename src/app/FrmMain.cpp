@@ -219,7 +219,8 @@ void FrmMain::RunTaskAction(const std::u16string& stored) {
     }
     const bool popupOpen =
         action.run(m_platform, m_platform, [this](const std::u16string& message, const std::u16string& title) {
-            ShowReminderPopup(m_platform, message, title, this, [this] { m_clock->actionFinished(); });
+            ShowReminderPopup(m_platform, m_platform.notifications(), message, title, this,
+                              [this] { m_clock->actionFinished(); });
         });
     // A pop-up tells the clock itself, when it closes.
     if (!popupOpen) {

@@ -3,6 +3,7 @@
 #include "app/QtTranslations.h"
 #include "app/platform/DesktopPlatform.h"
 #include "app/platform/TerminationSignals.h"
+#include "app/platform/WindowSystem.h"
 #include "controls/ControlAccessibility.h"
 #include "controls/FlatScrollBarStyle.h"
 
@@ -11,6 +12,7 @@
 #include <QSessionManager>
 
 int main(int argc, char** argv) {
+    pennoc::preferSessionWindowSystem();
     QApplication app(argc, argv);
     pennoc::installQtTranslations(app);
     pennoc::installControlAccessibility();

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     }
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
     out << pennoc::applicationDesktopEntry(pennoc::toQString(pennoc::texts::kProgramTitle).toStdString(), argv[1],
-                                           "pennoc");
+                                           pennoc::texts::kMenuEntryName);
     out.close();
     if (!out) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);

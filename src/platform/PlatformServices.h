@@ -11,6 +11,7 @@
 
 namespace pennoc {
 
+class DesktopNotifications;
 class FileSystem;
 class TextCodec;
 
@@ -29,6 +30,9 @@ public:
 
     virtual FileSystem& files() = 0;
     virtual const TextCodec& textCodec() const = 0;
+
+    // The desktop's notification list; nothing reaches the desktop before the first notification.
+    virtual DesktopNotifications& notifications() = 0;
 
     // A new, empty folder with a name no folder had before, in a place that takes files when the program
     // folder does not (the user's runtime folder, else the temporary folder). Throws StorageError.

@@ -29,5 +29,14 @@ TEST(SoundModuleTest, PlaysAShortWaveWhereThereIsAnAudioOutput) {
     EXPECT_FALSE(player->playing());
 }
 
+// The pop-up's beeps: our own tone where it can be heard; where it cannot, the module says so and the
+// program rings the bell instead.
+TEST(SoundModuleTest, BeepsWhereThereIsAnAudioOutputAndOnlyThere) {
+    QString error;
+    std::unique_ptr<SoundPlayer> player = loadSoundPlayer(QCoreApplication::applicationDirPath(), error);
+    ASSERT_TRUE(player) << error.toStdString();
+    EXPECT_EQ(player->beep(), !QMediaDevices::audioOutputs().isEmpty());
+}
+
 } // namespace
 } // namespace pennoc

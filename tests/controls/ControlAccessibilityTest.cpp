@@ -167,7 +167,8 @@ TEST_F(ControlAccessibilityTest, AnActionReachesOnlyWhatAClickCould) {
 
     // A pop-up takes the actions of the main window, as it takes its mouse; its own message and "确定" are there.
     bool closed = false;
-    ShowReminderPopup(m_platform, u"体温测量时间到了", u"待办", &m_window, [&closed] { closed = true; });
+    ShowReminderPopup(m_platform, m_platform.notifications(), u"体温测量时间到了", u"待办", &m_window,
+                      [&closed] { closed = true; });
     QWidget* popup = QApplication::activeModalWidget();
     ASSERT_NE(popup, nullptr);
     control(QAccessible::PageTab, "记事")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());

@@ -2,6 +2,7 @@
 
 #include "app/platform/LocalFileSystem.h"
 #include "platform/PlatformServices.h"
+#include "support/RecordingNotifications.h"
 
 #include <deque>
 #include <functional>
@@ -34,6 +35,9 @@ public:
     void playSound(const std::filesystem::path& file) override;
     void stopSound() override;
     void beep() override;
+    DesktopNotifications& notifications() override {
+        return notificationService ? *notificationService : desktopNotifications;
+    }
     void openWithSystem(const std::u16string& target) override;
     void startHiddenCommand(const std::u16string& commandLine) override;
     void powerOff() override;
@@ -52,6 +56,7 @@ public:
     int count(const std::string& callPrefix) const;
 
     std::vector<std::string> calls;
+    RecordingNotifications desktopNotifications;
     // Called with each recorded call as it happens (to look at the disk at that moment, say).
     std::function<void(const std::string&)> onCall;
     std::u16string now = u"12:00";
@@ -65,6 +70,8 @@ public:
     std::function<void()> whileDialogOpen;
     // Replaces the real file system (to make operations fail), when set.
     FileSystem* fileSystem = nullptr;
+    // Replaces the recording notification list (with the desktop's), when set.
+    DesktopNotifications* notificationService = nullptr;
 
 protected:
     // Runs after each tick of `tick`.

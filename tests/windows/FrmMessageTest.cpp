@@ -197,7 +197,7 @@ TEST_F(FrmMessageTest, CloseBoxAndOkLabelCloseAndDestroyTheWindowButKeysDoNot) {
 class ShowReminderPopupTest : public FrmMessageTest {
 protected:
     void show(const char16_t* message) {
-        pennoc::ShowReminderPopup(platform, message, u"待办", &m_context, [this, message] {
+        pennoc::ShowReminderPopup(platform, platform.notifications(), message, u"待办", &m_context, [this, message] {
             closedCalls.push_back(pennoc::test::utf8(message) + " after " + std::to_string(platform.calls.size()));
         });
     }

@@ -1,8 +1,10 @@
 #include "app/platform/DesktopPlatform.h"
 
+#include "app/platform/DesktopNotificationService.h"
 #include "app/platform/InstanceLockFolder.h"
 #include "app/platform/SoundModule.h"
 #include "app/platform/SystemShell.h"
+#include "controls/core/AppTexts.h"
 #include "platform/FileSystem.h"
 
 #include <QApplication>
@@ -97,7 +99,7 @@ std::unique_ptr<PeriodicTimer> DesktopPlatform::createTimer(std::chrono::millise
     return std::make_unique<QtPeriodicTimer>(interval, std::move(onTick));
 }
 
-void DesktopPlatform::playSound(const std::filesystem::path& file) {
+SoundPlayer* DesktopPlatform::soundPlayer() {
     if (!m_sound && !m_soundUnavailable) {
         QString error;
         m_sound = loadSoundPlayer(QFileInfo(m_executablePath).absolutePath(), error);
@@ -107,8 +109,12 @@ void DesktopPlatform::playSound(const std::filesystem::path& file) {
             reportToConsole(u"无法播放声音：" + error.toStdU16String());
         }
     }
-    if (m_sound) {
-        m_sound->play(QString::fromStdU16String(file.u16string()));
+    return m_sound.get();
+}
+
+void DesktopPlatform::playSound(const std::filesystem::path& file) {
+    if (SoundPlayer* sound = soundPlayer()) {
+        sound->play(QString::fromStdU16String(file.u16string()));
     }
 }
 
@@ -119,7 +125,18 @@ void DesktopPlatform::stopSound() {
 }
 
 void DesktopPlatform::beep() {
-    QApplication::beep();
+    // The bell is muted on most desktops and silent on Wayland; our own beep sounds wherever audio plays.
+    SoundPlayer* sound = soundPlayer();
+    if (sound == nullptr || !sound->beep()) {
+        QApplication::beep();
+    }
+}
+
+DesktopNotifications& DesktopPlatform::notifications() {
+    if (!m_notifications) {
+        m_notifications = createDesktopNotifications(texts::kMenuEntryName);
+    }
+    return *m_notifications;
 }
 
 void DesktopPlatform::openWithSystem(const std::u16string& target) {

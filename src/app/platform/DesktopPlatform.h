@@ -30,6 +30,7 @@ public:
     void playSound(const std::filesystem::path& file) override;
     void stopSound() override;
     void beep() override;
+    DesktopNotifications& notifications() override;
     void openWithSystem(const std::u16string& target) override;
     void startHiddenCommand(const std::u16string& commandLine) override;
     void powerOff() override;
@@ -43,6 +44,8 @@ public:
     void reportToConsole(const std::u16string& text) override;
 
 private:
+    SoundPlayer* soundPlayer();
+
     QString m_executablePath;
     LocalFileSystem m_files;
     Gb18030Codec m_codec;
@@ -50,6 +53,7 @@ private:
     // Loaded at the first sound, so the audio machinery costs nothing at start-up.
     std::unique_ptr<SoundPlayer> m_sound;
     bool m_soundUnavailable = false;
+    std::unique_ptr<DesktopNotifications> m_notifications;
 };
 
 } // namespace pennoc

@@ -15,6 +15,8 @@ public:
     virtual void stop() = 0;
     // True from a successful play() until the sound ends or is stopped.
     virtual bool playing() const = 0;
+    // Plays our beep beside whatever plays; false where there is no audio output to play it on.
+    virtual bool beep() = 0;
 };
 
 // The module's one exported function, which returns a new player owned by the caller.

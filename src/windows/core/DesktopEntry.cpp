@@ -69,7 +69,8 @@ std::string applicationDesktopEntry(const std::string& name, const std::string& 
            "\n"
            "Terminal=false\n"
            "Categories=Utility;\n"
-           "Keywords=notes;reminder;todo;timer;\n";
+           "Keywords=notes;reminder;todo;timer;\n"
+           "X-GNOME-UsesNotifications=true\n";
 }
 
 } // namespace pennoc

@@ -1,0 +1,7 @@
+#include "app/platform/WindowSystem.h"
+
+namespace pennoc {
+
+void preferSessionWindowSystem() {}
+
+} // namespace pennoc
