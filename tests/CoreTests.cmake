@@ -10,6 +10,7 @@ set(PENNOC_CORE_TEST_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/app/NoteTitlesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/app/StoredTextTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/app/TextWidthTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/app/platform/SystemErrorTextTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/controls/PropertyBagTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/todo/EditorCaptionsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/todo/ReminderClockTest.cpp

@@ -5,6 +5,7 @@
 #include "controls/ClickableLabel.h"
 #include "controls/ColorValue.h"
 #include "controls/ControlAccessibility.h"
+#include "controls/KeyboardPress.h"
 #include "controls/LabelLook.h"
 #include "controls/PictureBox.h"
 #include "controls/QtText.h"
@@ -43,7 +44,7 @@ constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要�
 
 QString storageErrorText(const QString& what, const StorageError& error) {
     return what + QStringLiteral("\n") + pathToQString(error.path()) + QStringLiteral("\n") +
-           QString::fromLocal8Bit(error.reason().c_str());
+           QString::fromStdString(error.reason());
 }
 
 } // namespace
@@ -89,6 +90,7 @@ void FrmMain::build() {
         connect(button, &PictureBox::mouseMoved, this,
                 [this, i] { m_picMenu[static_cast<std::size_t>(i)]->setPicture(titleBandImage(2 * i + 2)); });
         connect(button, &PictureBox::clicked, this, [this, i] { PicMenu_Click(i); });
+        pressWithKeys(button, [this, i] { PicMenu_Click(i); });
         m_picMenu[static_cast<std::size_t>(i)] = button;
     }
     // The menu button has no command and is never shown; minimise takes its place.
@@ -115,6 +117,7 @@ void FrmMain::build() {
     }
 
     m_notesPage = new NotesPage(m_picInterface);
+    orderTabs();
     layOut();
     Label1_Click(0);
 }
@@ -133,6 +136,19 @@ void FrmMain::buildTodoPage() {
     connect(m_todoPage, &PictureBox::mouseMoved, m_todoPage, [this] { m_todoPage->Picture1_MouseMove(1); });
     m_wheelHook = std::make_unique<WheelHook>(m_todoPage->timeEntry());
     m_wheelHook->install(this);
+    orderTabs();
+}
+
+void FrmMain::orderTabs() {
+    std::vector<QWidget*> order{m_label1[0], m_label1[1]};
+    const std::vector<QWidget*> notes = m_notesPage->tabOrder();
+    order.insert(order.end(), notes.begin(), notes.end());
+    if (m_todoPage) {
+        const std::vector<QWidget*> todo = m_todoPage->tabOrder();
+        order.insert(order.end(), todo.begin(), todo.end());
+    }
+    order.insert(order.end(), {m_picMenu[2], m_picMenu[0]});
+    chainTabOrder(order);
 }
 
 void FrmMain::layOut() {
@@ -233,7 +249,7 @@ void FrmMain::reportLoadWarnings(const std::vector<StorageError>& warnings) {
     QString all = listed;
     for (std::size_t i = 0; i < warnings.size(); ++i) {
         const QString line = QStringLiteral("\n") + pathToQString(warnings[i].path()) + QStringLiteral(": ") +
-                             QString::fromLocal8Bit(warnings[i].reason().c_str());
+                             QString::fromStdString(warnings[i].reason());
         all += line;
         if (i < kMostListed) {
             listed += line;

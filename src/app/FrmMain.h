@@ -79,6 +79,8 @@ private:
     void build();
     void layOut();
     void buildTodoPage();
+    // Tab goes from the page tabs through the shown page to the title band's buttons.
+    void orderTabs();
     void showRestingTitleImages();
     // SaveData without a word to anyone: the failure is returned.
     std::optional<StorageError> trySave();

@@ -1,5 +1,7 @@
 #include "controls/ClickableLabel.h"
 
+#include "controls/KeyboardPress.h"
+
 #include <QMouseEvent>
 
 namespace pennoc {
@@ -7,6 +9,7 @@ namespace pennoc {
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent) {
     setMouseTracking(true);
+    pressWithKeys(this, [this] { Q_EMIT clicked(); });
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

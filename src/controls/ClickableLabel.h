@@ -8,7 +8,7 @@ namespace pennoc {
 
 // A label that acts as a flat button: `clicked` when the left button is pressed and released over it,
 // `mouseMoved` on every pointer movement over it. Movements are kept from its container, whose own
-// movement handler puts lit labels back.
+// movement handler puts lit labels back. Tab reaches it, and Enter or Space clicks it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:

@@ -11,6 +11,10 @@ inline constexpr std::u16string_view kDefaultTodoTitle = u"待办事件";
 // The title a reminder is saved with: the text as typed, or "待办事件" when it is blank (spaces only).
 std::u16string titleForSave(std::u16string_view typed);
 
+// The text without lone halves of surrogate pairs: a length limit counted in UTF-16 units cuts a character
+// that does not fit in two, and the half left behind would show as "�".
+std::u16string withoutHalfCharacters(std::u16string_view text);
+
 // One of the six ready-made reminders.
 struct SampleReminder {
     std::u16string caption;

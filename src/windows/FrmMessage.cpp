@@ -128,6 +128,11 @@ FrmMessage::FrmMessage(PlatformServices& platform)
     setTextColor(m_shpConfirm, colors::kAccent);
     m_shpConfirm->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    // The window itself holds the focus, so that Enter or Escape typed into another window as it opens does
+    // nothing; Tab reaches " 确定 " first, then the close box.
+    QWidget::setTabOrder(m_lblConfirm, m_picClose);
+    setFocus(Qt::OtherFocusReason);
+
     Form_Load();
     placeAtScreenCentre();
 }

@@ -1,11 +1,13 @@
 #include "app/NoteStorage.h"
 
+#include "app/NoteFileOrder.h"
 #include "app/platform/Gb18030Codec.h"
 #include "support/FailingCodec.h"
 #include "support/FailingFileSystem.h"
 #include "support/FileHelpers.h"
 #include "support/TemporaryFolder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -417,13 +419,20 @@ TEST_F(NoteStorageTest, ALinkedNoteStaysALinkAndOnlyRegularTargetsAreRead) {
     EXPECT_EQ(test::readBytes(outside), "edited\r\n");
 }
 
-TEST(NoteListing, ComparesNamesAsTextWithoutRegardToCase) {
-    EXPECT_TRUE(comesBeforeInListing("Notes/0.txt", "Notes/1.txt"));
-    EXPECT_TRUE(comesBeforeInListing("Notes/1.txt", "Notes/10.txt"));
-    EXPECT_TRUE(comesBeforeInListing("Notes/11.txt", "Notes/2.txt"));
-    EXPECT_TRUE(comesBeforeInListing("Notes/a.txt", "Notes/B.txt"));
-    EXPECT_TRUE(comesBeforeInListing("Notes/A.txt", "Notes/b.txt"));
-    EXPECT_FALSE(comesBeforeInListing("Notes/b.txt", "Notes/A.txt"));
+TEST(NoteOrder, NumbersByValueThenOtherNamesAsTextWithoutRegardToCase) {
+    std::vector<fs::path> names{"Notes/b.txt",
+                                "Notes/10.txt",
+                                "Notes/007.txt",
+                                "Notes/2.txt",
+                                "Notes/A.txt",
+                                "Notes/0.txt",
+                                "Notes/100000000000000000000.txt",
+                                "Notes/11.txt"};
+    std::sort(names.begin(), names.end(), comesBeforeInNoteOrder);
+    const std::vector<fs::path> expected{
+        "Notes/0.txt",   "Notes/2.txt", "Notes/10.txt", "Notes/11.txt", "Notes/100000000000000000000.txt",
+        "Notes/007.txt", "Notes/A.txt", "Notes/b.txt"};
+    EXPECT_EQ(names, expected);
 }
 
 } // namespace

@@ -32,6 +32,20 @@ QString waitForMainWindow() {
     return window;
 }
 
+QString waitForWindowOf(QProcess& process) {
+    const QString processId = QString::number(process.processId());
+    QString window;
+    waitFor(
+        [&] {
+            window =
+                xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), processId})
+                    .section(QLatin1Char('\n'), 0, 0);
+            return !window.isEmpty() || process.waitForFinished(0);
+        },
+        30000);
+    return window;
+}
+
 void clickAt(const QString& window, QPoint point) {
     xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(point.x()),
              QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")});

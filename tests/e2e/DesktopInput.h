@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
+
 namespace pennoc::test {
 
 // A person's input on the test's X display, given with xdotool.
@@ -15,6 +17,9 @@ QString findWindow(const QString& namePattern);
 // The program's main window once it shows; empty when it has not shown within half a minute (a loaded machine
 // can take many seconds to start a program under a virtual X server).
 QString waitForMainWindow();
+// The first window the process shows, once it shows; empty when none has shown within half a minute or the
+// process has ended.
+QString waitForWindowOf(QProcess& process);
 // Moves the pointer to a point of the window, in pixels from its top-left corner, and clicks there; the
 // pointer stays where it clicked.
 void clickAt(const QString& window, QPoint point);

@@ -11,6 +11,14 @@ TEST(TodoEntryBuilder, BlankTitlesBecomeTheDefaultAndOthersStayAsTyped) {
     EXPECT_EQ(titleForSave(u" 开会 "), u" 开会 ");
 }
 
+TEST(TodoEntryBuilder, AHalfOfACharacterIsLeftOutWhole) {
+    EXPECT_EQ(withoutHalfCharacters(u"\u5F85\U0001F600x"), u"\u5F85\U0001F600x");
+    EXPECT_EQ(withoutHalfCharacters(u"fifteen units..\xD83D"), u"fifteen units..");
+    EXPECT_EQ(withoutHalfCharacters(u"a\xDE00"
+                                    u"b"),
+              u"ab");
+}
+
 TEST(TodoEntryBuilder, SamplesAreTheReadyMadeReminders) {
     const SampleReminder meeting = sampleReminder(4, "/opt/pennoc");
     EXPECT_EQ(meeting.caption, u" 一小时后到会议室开会（1小时）");
