@@ -120,6 +120,8 @@ void FrmMain::build() {
     orderTabs();
     layOut();
     Label1_Click(0);
+    // The keys start on the first page tab, never on the close box.
+    m_label1[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::buildTodoPage() {

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QWidget>
 
@@ -12,8 +13,23 @@ namespace pennoc {
 
 namespace {
 
-// The focus frame lies over the control and its children and takes no input; it is only there while the
-// control has the focus.
+// A dotted frame just inside the control's edge, where outlines drawn over the control leave it seen: white
+// on the accent colour, the accent colour elsewhere.
+void drawFocusMark(QPainter& painter, const QWidget& control, const QRect& area) {
+    const QColor accent = toQColor(colors::kAccent);
+    const bool onAccent = control.palette().color(QPalette::Window) == accent;
+    painter.setPen(QPen(onAccent ? toQColor(colors::kWhite) : accent, 1, Qt::DotLine));
+    painter.drawRect(area.adjusted(1, 1, -2, -2));
+}
+
+// A caption is painted over the mark, so that the mark never hides a stroke of it. Anything else (a picture,
+// a switch's track) would cover a mark beneath it; there the mark lies over the control.
+bool marksBeneath(const QWidget& control) {
+    const auto* label = qobject_cast<const QLabel*>(&control);
+    return label && !label->text().isEmpty();
+}
+
+// The mark over a control, shown only while the control has the focus; it takes no input.
 class FocusMark : public QWidget {
 public:
     explicit FocusMark(QWidget* control)
@@ -25,12 +41,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        const QColor accent = toQColor(colors::kAccent);
-        const bool onAccent = parentWidget()->palette().color(QPalette::Window) == accent;
         QPainter painter(this);
-        painter.setPen(QPen(onAccent ? toQColor(colors::kWhite) : accent, 1, Qt::DotLine));
-        // Inside the edge, where outlines drawn over the control leave it seen.
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+        drawFocusMark(painter, *parentWidget(), rect());
     }
 };
 
@@ -63,13 +75,19 @@ protected:
                 return true;
             }
             break;
+        case QEvent::Paint:
+            // Delivered before the control paints itself, over its filled background.
+            if (m_control->hasFocus() && marksBeneath(*m_control)) {
+                QPainter painter(m_control);
+                drawFocusMark(painter, *m_control, m_control->rect());
+            }
+            break;
         case QEvent::FocusIn:
+        case QEvent::FocusOut:
             m_mark->setGeometry(m_control->rect());
             m_mark->raise();
-            m_mark->show();
-            break;
-        case QEvent::FocusOut:
-            m_mark->hide();
+            m_mark->setVisible(event->type() == QEvent::FocusIn && !marksBeneath(*m_control));
+            m_control->update();
             break;
         case QEvent::Resize:
             m_mark->setGeometry(m_control->rect());
