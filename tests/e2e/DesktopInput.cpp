@@ -3,6 +3,7 @@
 #include "e2e/ProgramProcess.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace pennoc::test {
@@ -44,6 +45,20 @@ QString waitForWindowOf(QProcess& process) {
         },
         30000);
     return window;
+}
+
+std::string screenRegion(QPoint topLeft, QSize size) {
+    QProcess grab;
+    grab.start(QStringLiteral(PENNOC_SCREEN_REGION), {QString::number(topLeft.x()), QString::number(topLeft.y()),
+                                                      QString::number(size.width()), QString::number(size.height())});
+    grab.waitForFinished(10000);
+    return grab.readAllStandardOutput().trimmed().toStdString();
+}
+
+QPoint windowPosition(const QString& window) {
+    const QRegularExpressionMatch position = QRegularExpression(QStringLiteral("Position: (\\d+),(\\d+)"))
+                                                 .match(xdotool({QStringLiteral("getwindowgeometry"), window}));
+    return {position.captured(1).toInt(), position.captured(2).toInt()};
 }
 
 void clickAt(const QString& window, QPoint point) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <string>
 
 class QProcess;
 
@@ -20,6 +22,10 @@ QString waitForMainWindow();
 // The first window the process shows, once it shows; empty when none has shown within half a minute or the
 // process has ended.
 QString waitForWindowOf(QProcess& process);
+// What the screen shows in a rectangle, as a digest.
+std::string screenRegion(QPoint topLeft, QSize size);
+// Where the window's top-left corner lies on the screen.
+QPoint windowPosition(const QString& window);
 // Moves the pointer to a point of the window, in pixels from its top-left corner, and clicks there; the
 // pointer stays where it clicked.
 void clickAt(const QString& window, QPoint point);
