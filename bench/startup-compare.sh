@@ -2,7 +2,7 @@
 # Starts the program and the bare floor window in turn, several runs each under one X server, and prints the
 # medians and ratios of: time from exec to the first visible window, resident and unique memory, threads and
 # processor time (read once the window has shown and the program has settled). A benchmark, not a test.
-# Usage: xvfb-run -a -s "-screen 0 1024x768x24" bench/startup-compare.sh [RUNS] [build/bin]
+# Usage: tests/support/on-own-x-server.sh bench/startup-compare.sh [RUNS] [build/bin]
 # It needs an X server of its own without a window manager, and xev and xprop (x11-utils).
 set -euo pipefail
 runs=${1:-7}

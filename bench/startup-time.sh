@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Times the real program from its start until its window is visible, a few times over.
-# Usage: bench/startup-time.sh [build/bin/pennoc] (run inside an X session, or under xvfb-run -a).
+# Usage: bench/startup-time.sh [build/bin/pennoc] (run inside an X session, or under tests/support/on-own-x-server.sh).
 set -euo pipefail
 program=$(realpath "${1:-build/bin/pennoc}")
 folder=$(mktemp -d)

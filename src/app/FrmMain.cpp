@@ -5,6 +5,7 @@
 #include "app/core/NoteRescue.h"
 #include "controls/ClickableLabel.h"
 #include "controls/ControlAccessibility.h"
+#include "controls/KeyboardPress.h"
 #include "controls/LabelLook.h"
 #include "controls/PictureBox.h"
 #include "controls/QtText.h"
@@ -86,8 +87,11 @@ void FrmMain::build() {
     }
 
     m_notesPage = new NotesPage(m_notes, m_picInterface);
+    orderTabs();
     layOut();
     Label1_Click(0);
+    // The keys start on the first page tab, never on the close box.
+    m_label1[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMain::buildTodoPage() {
@@ -104,6 +108,19 @@ void FrmMain::buildTodoPage() {
     connect(m_todoPage, &PictureBox::mouseMoved, m_todoPage, [this] { m_todoPage->Picture1_MouseMove(1); });
     m_wheelHook = std::make_unique<WheelHook>(m_todoPage->timeEntry());
     m_wheelHook->install(this);
+    orderTabs();
+}
+
+void FrmMain::orderTabs() {
+    std::vector<QWidget*> order{m_label1[0], m_label1[1]};
+    const std::vector<QWidget*> notes = m_notesPage->tabOrder();
+    order.insert(order.end(), notes.begin(), notes.end());
+    if (m_todoPage) {
+        const std::vector<QWidget*> todo = m_todoPage->tabOrder();
+        order.insert(order.end(), todo.begin(), todo.end());
+    }
+    order.insert(order.end(), {m_titleBand->button(2), m_titleBand->button(0)});
+    chainTabOrder(order);
 }
 
 void FrmMain::layOut() {

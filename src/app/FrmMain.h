@@ -84,6 +84,8 @@ private:
     // The one save of every way out and every reminder: the editor's note stored, then SaveData without a
     // word to anyone; the failure is returned.
     std::optional<StorageError> storeEditorAndSave();
+    // Tab goes from the page tabs through the shown page to the title band's buttons.
+    void orderTabs();
     // Reports a failed save on standard error and writes the notes to a rescue folder.
     void rescueNotes(const StorageError& saveError);
     void endProgram(int status);

@@ -3,6 +3,7 @@
 #include "app/DrawerTab.h"
 #include "app/core/StoredText.h"
 #include "controls/ClickableLabel.h"
+#include "controls/KeyboardPress.h"
 #include "controls/LabelLook.h"
 #include "controls/OutlineShape.h"
 #include "controls/QtText.h"
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
+#include <initializer_list>
 
 namespace pennoc {
 
@@ -47,6 +49,9 @@ void NotesPage::build() {
     m_text1->setFont(uiFont(12));
     m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text1->setAccessibleName(QStringLiteral("便笺内容"));
+    // Tab leaves the note like any other field; Ctrl+Tab types a tab.
+    m_text1->setTabChangesFocus(true);
+    m_text1->installEventFilter(this);
 
     m_picture2 = new PictureBox(this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
@@ -97,6 +102,12 @@ void NotesPage::build() {
     m_picture4->setGeometry(twipsRect(kListWidth, 3000, 375, 495));
     setColors(m_picture4, colors::kSystemWindow, colors::kSystemWindowText);
     connect(m_picture4, &PictureBox::clicked, this, &NotesPage::Picture4_Click);
+    pressWithKeys(m_picture4, [this] { Q_EMIT m_picture4->clicked(); });
+}
+
+std::vector<QWidget*> NotesPage::tabOrder() const {
+    // Left to right as the page shows them; the closed drawer's hidden part drops out by itself.
+    return {m_picture4, m_label2[0], m_label2[1], m_label2[2], m_list1, m_text1};
 }
 
 void NotesPage::showLoadedNotes(std::vector<std::u16string> texts) {
@@ -204,6 +215,13 @@ void NotesPage::Timer1_Timer() {
 }
 
 bool NotesPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_text1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::ControlModifier) {
+            m_text1->insertPlainText(QStringLiteral("\t"));
+            return true;
+        }
+    }
     if (watched == m_list1 && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete) {
@@ -237,13 +255,26 @@ void NotesPage::showSelection() {
 
 void NotesPage::showDrawerAndEditor() {
     const bool open = m_book.drawerOpen();
+    const bool closing = !open && !m_picture3->isHidden();
+    const QWidget* focused = window()->focusWidget();
+    const bool focusInDrawer = focused && focused != m_picture4 && m_picture2->isAncestorOf(focused);
     m_picture2->setGeometry(twipsRect(open ? 0 : kDrawerClosedLeft, 0, kDrawerWidth, kDrawerHeight));
     m_picture2->raise();
     m_shape1->setVisible(open);
+    // The closed drawer's part beyond the page's edge is hidden as well, so that no key can act on it.
+    for (QWidget* part : std::initializer_list<QWidget*>{m_picture3, m_line2, m_label2[0], m_label2[1], m_label2[2]}) {
+        part->setVisible(open);
+    }
     if (open != (m_picture4->tag() == QStringLiteral("1"))) {
         m_picture4->flip(open);
     }
     m_text1->setEnabled(m_book.editorEnabled());
+    // The keys follow the eyes: into the note that just came up, or onto the tab that brings the list back.
+    if (closing && m_book.editorEnabled()) {
+        m_text1->setFocus(Qt::OtherFocusReason);
+    } else if (focusInDrawer && !open) {
+        m_picture4->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 std::optional<int> NotesPage::highlightedRow() const {

@@ -46,6 +46,9 @@ public:
     void setEditorGuardActive(bool active);
     bool editorGuardActive() const { return m_guardActive; }
 
+    // The page's controls in the order Tab visits them.
+    std::vector<QWidget*> tabOrder() const;
+
     QPlainTextEdit* editor() const { return m_text1; }
     QListWidget* list() const { return m_list1; }
     PictureBox* drawer() const { return m_picture2; }

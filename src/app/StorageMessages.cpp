@@ -13,12 +13,12 @@ constexpr std::u16string_view kSaveFailed = u"无法保存便笺，磁盘上仍�
 constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
 
 QString reasonText(const StorageError& error) {
-    return pathToQString(error.path()) + QStringLiteral(": ") + QString::fromLocal8Bit(error.reason().c_str());
+    return pathToQString(error.path()) + QStringLiteral(": ") + QString::fromStdString(error.reason());
 }
 
 std::u16string errorText(std::u16string_view what, const StorageError& error) {
     return (toQString(what) + QStringLiteral("\n") + pathToQString(error.path()) + QStringLiteral("\n") +
-            QString::fromLocal8Bit(error.reason().c_str()))
+            QString::fromStdString(error.reason()))
         .toStdU16String();
 }
 

@@ -1,6 +1,7 @@
 #include "app/TitleBand.h"
 
 #include "controls/ControlAccessibility.h"
+#include "controls/KeyboardPress.h"
 #include "controls/PictureBox.h"
 #include "controls/QtText.h"
 #include "controls/TitleBandImages.h"
@@ -35,6 +36,7 @@ TitleBand::TitleBand(QWidget* window, int innerWidth)
         button->setPicture(titleBandImage(2 * i + 1));
         connect(button, &PictureBox::mouseMoved, this, [button, i] { button->setPicture(titleBandImage(2 * i + 2)); });
         connect(button, &PictureBox::clicked, this, [this, i] { Q_EMIT buttonClicked(i); });
+        pressWithKeys(button, [this, i] { Q_EMIT buttonClicked(i); });
         const int left = innerWidth - (i + 1) * frame::kTitleButtonSize - (2 * i + 1) * 30;
         button->move(twipsToPixels(left), twipsToPixels(frame::kEdge));
         m_picMenu[static_cast<std::size_t>(i)] = button;

@@ -14,6 +14,18 @@
 int main(int argc, char** argv) {
     pennoc::preferSessionWindowSystem();
     QApplication app(argc, argv);
+    // Caught before anything reaches the disk. A request that comes before the notes are loaded (while a
+    // start-up message is open) ends the program without writing; later ones save first.
+    pennoc::FrmMain* loadedWindow = nullptr;
+    bool endRequested = false;
+    pennoc::onTerminationRequest(&app, [&loadedWindow, &endRequested] {
+        if (loadedWindow) {
+            loadedWindow->exitWithoutAsking();
+        } else {
+            endRequested = true;
+            QApplication::exit(0);
+        }
+    });
     pennoc::installQtTranslations(app);
     pennoc::installControlAccessibility();
     pennoc::DesktopPlatform platform;
@@ -28,7 +40,10 @@ int main(int argc, char** argv) {
     if (!window.Form_Load()) {
         return 1;
     }
-    pennoc::onTerminationRequest(&window, [&window] { window.exitWithoutAsking(); });
+    if (endRequested) {
+        return 0;
+    }
+    loadedWindow = &window;
     // The session asks for the data first and ends the program later, unless the logout is cancelled.
     QObject::connect(
         &app, &QGuiApplication::commitDataRequest, &window,

@@ -8,7 +8,7 @@ namespace pennoc {
 
 // A label that acts as a flat button: `clicked` when the left button is pressed and released over it,
 // `mouseMoved` on every pointer movement over it. Movements are kept from its container, whose own
-// movement handler puts lit labels back.
+// movement handler puts lit labels back. Tab reaches it, and Enter or Space clicks it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
@@ -22,6 +22,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ClickTracker m_clicks;

@@ -1,5 +1,6 @@
 #include "controls/SButton.h"
 
+#include "controls/KeyboardPress.h"
 #include "controls/OutlineShape.h"
 #include "controls/QtFontDescription.h"
 #include "controls/QtText.h"
@@ -44,6 +45,8 @@ SButton::SButton(QWidget* parent)
     m_label2->setFont(uiFont(12));
     m_label2->hide();
     m_font = m_label2->font();
+    // A disabled button takes no focus, so a key never presses it.
+    pressWithKeys(this, [this] { Q_EMIT Click(); });
     UpdateAppearance();
 }
 

@@ -18,7 +18,7 @@ class PropertyBag;
 //
 // Every property write stores the value, repaints at once and then emits the property's change signal, even
 // when the value is unchanged. `Enabled` hides QWidget::setEnabled: use it through SButton, so that the
-// disabled look follows.
+// disabled look follows. Tab reaches the enabled button, and Enter or Space presses it.
 class SButton : public QWidget {
     Q_OBJECT
     Q_PROPERTY(

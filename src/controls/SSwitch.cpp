@@ -1,6 +1,7 @@
 #include "controls/SSwitch.h"
 
 #include "controls/ControlAccessibility.h"
+#include "controls/KeyboardPress.h"
 #include "controls/OutlineShape.h"
 #include "controls/UiLook.h"
 #include "controls/core/PropertyBag.h"
@@ -33,6 +34,7 @@ SSwitch::SSwitch(QWidget* parent)
     // Track, knob and surface all react the same to a click.
     m_picture1->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_picture2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pressWithKeys(this, [this] { click(); });
     layOut();
 }
 

@@ -16,7 +16,8 @@ class PropertyBag;
 //
 // Every property write stores the value, redraws at once and then emits the property's change signal, even
 // when the value is unchanged. `Enabled` only decides whether a user click toggles the switch; the look stays
-// the same. It hides QWidget::setEnabled, which is never applied to the switch.
+// the same. It hides QWidget::setEnabled, which is never applied to the switch. Tab reaches it, and Enter or
+// Space clicks it.
 class SSwitch : public QWidget {
     Q_OBJECT
     Q_PROPERTY(pennoc::ColorValue BackColorOff READ BackColorOff WRITE setBackColorOff NOTIFY BackColorOffChanged)

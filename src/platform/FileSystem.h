@@ -9,7 +9,7 @@
 
 namespace pennoc {
 
-// A failed file or folder operation, with the path it concerned and the system's reason.
+// A failed file or folder operation, with the path it concerned and the reason, in UTF-8.
 class StorageError : public std::runtime_error {
 public:
     StorageError(std::filesystem::path path, std::string reason)

@@ -241,6 +241,15 @@ bool ActionEditor::sleepSelected() const {
     return m_label19Tag != QStringLiteral("0");
 }
 
+std::vector<QWidget*> ActionEditor::tabOrder() const {
+    // Each kind's own controls follow the tabs; those of the kinds not shown drop out by themselves.
+    std::vector<QWidget*> order{m_label12};
+    order.insert(order.end(), m_label13.begin(), m_label13.end());
+    order.insert(order.end(), {m_label18[0], m_label18[1], m_label18[3], m_label19[0], m_label19[1], m_label18[2],
+                               m_label23, m_label22});
+    return order;
+}
+
 void ActionEditor::hidePanel() {
     m_picture7->hide();
 }

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QWidget;
@@ -43,6 +44,10 @@ public:
     void clearPaths();
     // True while "睡眠计算机" is the selected choice.
     bool sleepSelected() const;
+
+    PictureBox* panel() const { return m_picture7; }
+    // The opener and the panel's controls in the order Tab visits them.
+    std::vector<QWidget*> tabOrder() const;
 
     // Hides the panel and nothing else: a sound that plays keeps playing.
     void hidePanel();

@@ -174,7 +174,15 @@ void TimeEntry::buildPresets() {
         button->setFont(uiFont(12));
         button->setCaption(toQString(kPresets[static_cast<std::size_t>(i)].caption));
         connect(button, &SButton::Click, this, [this, i] { SButton1_Click(i); });
+        m_sButton1[static_cast<std::size_t>(i)] = button;
     }
+}
+
+std::vector<QWidget*> TimeEntry::tabOrder() const {
+    std::vector<QWidget*> order{m_label6, m_label7[0], m_label7[1], m_label7[2], m_text3, m_text4};
+    order.insert(order.end(), m_sButton1.begin(), m_sButton1.end());
+    order.insert(order.end(), m_label8.begin(), m_label8.end());
+    return order;
 }
 
 std::u16string TimeEntry::timeCaption() const {

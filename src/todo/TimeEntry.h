@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -15,6 +16,7 @@ namespace pennoc {
 
 class ClickableLabel;
 class PictureBox;
+class SButton;
 
 // The time line of the to-do editor and its pop-over time panel: the caption `Label5`, the opener "更改"
 // (`Label6`) and the panel `Picture5` with the mode choice `Label7`, the hours and minutes fields `Text3` and
@@ -36,6 +38,8 @@ public:
     QLabel* label5() const { return m_label5; }
     ClickableLabel* label6() const { return m_label6; }
     PictureBox* panel() const { return m_picture5; }
+    // The opener and the panel's controls in the order Tab visits them.
+    std::vector<QWidget*> tabOrder() const;
 
     // Opens or closes the panel, raised above the page; asks for the action panel to close; puts the
     // opener's hover colours back.
@@ -88,6 +92,7 @@ private:
     PictureBox* m_picture13 = nullptr;
     std::array<ClickableLabel*, 3> m_label7{};
     std::array<ClickableLabel*, 2> m_label8{};
+    std::array<SButton*, 6> m_sButton1{};
     QLineEdit* m_text3 = nullptr;
     QLineEdit* m_text4 = nullptr;
 };

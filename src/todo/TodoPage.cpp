@@ -13,8 +13,11 @@
 #include "todo/core/EditorCaptions.h"
 #include "todo/core/SampleReminders.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <algorithm>
+#include <initializer_list>
 
 namespace pennoc {
 
@@ -59,9 +62,28 @@ TodoPage::TodoPage(SoundOutput& sound, Dialogs& dialogs, std::filesystem::path p
     setColors(this, colors::kSystemWindow, colors::kSystemWindowText);
     build();
     buildSamplePanel();
+    for (QWidget* covered :
+         std::initializer_list<QWidget*>{m_timeEntry->label6(), m_actionEditor->tabOrder().front(), m_list2,
+                                         m_label4[1], m_label4[2], m_label4[3], m_label4[4], m_sSwitch1}) {
+        m_underPanels.emplace_back(covered, covered->focusPolicy());
+    }
+    for (QWidget* panel : std::initializer_list<QWidget*>{m_timeEntry->panel(), m_actionEditor->panel(), m_picture14}) {
+        panel->installEventFilter(this);
+    }
 }
 
 TodoPage::~TodoPage() = default;
+
+std::vector<QWidget*> TodoPage::tabOrder() const {
+    std::vector<QWidget*> order{m_text2, m_sButton2};
+    const std::vector<QWidget*> time = m_timeEntry->tabOrder();
+    const std::vector<QWidget*> task = m_actionEditor->tabOrder();
+    order.insert(order.end(), time.begin(), time.end());
+    order.insert(order.end(), task.begin(), task.end());
+    order.insert(order.end(), {m_list2, m_label4[1], m_label4[2], m_label4[3], m_label4[4], m_sSwitch1, m_sButton3});
+    order.insert(order.end(), m_sButton4.begin(), m_sButton4.end());
+    return order;
+}
 
 void TodoPage::build() {
     m_text2 = new QLineEdit(this);
@@ -134,6 +156,15 @@ void TodoPage::build() {
     connect(m_timeEntry, &TimeEntry::panelToggled, m_actionEditor, &ActionEditor::hidePanel);
     connect(m_actionEditor, &ActionEditor::panelToggled, m_timeEntry, &TimeEntry::hidePanel);
     connect(m_text2, &QLineEdit::textChanged, m_actionEditor, &ActionEditor::Text2_Change);
+    // The length limit counts UTF-16 units: a character that does not fit whole is left out whole.
+    connect(m_text2, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const std::u16string whole = withoutHalfCharacters(text.toStdU16String());
+        if (whole.size() != static_cast<std::size_t>(text.size())) {
+            const int cursor = m_text2->cursorPosition();
+            m_text2->setText(toQString(whole));
+            m_text2->setCursorPosition(static_cast<int>(std::min<qsizetype>(cursor, m_text2->text().size())));
+        }
+    });
 }
 
 void TodoPage::buildSamplePanel() {
@@ -159,6 +190,50 @@ void TodoPage::resizeEvent(QResizeEvent* event) {
     PictureBox::resizeEvent(event);
     // The sample panel covers the whole page.
     m_picture14->setGeometry(rect());
+}
+
+bool TodoPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        const bool shown = event->type() == QEvent::Show;
+        showCoveredControlsToKeys();
+        if (watched == m_timeEntry->panel()) {
+            followPanelWithKeys(m_timeEntry->panel(), m_timeEntry->label6(), shown);
+        } else if (watched == m_actionEditor->panel()) {
+            followPanelWithKeys(m_actionEditor->panel(), m_actionEditor->tabOrder().front(), shown);
+        } else if (watched == m_picture14) {
+            followPanelWithKeys(m_picture14, m_sButton2, shown);
+        }
+    }
+    return PictureBox::eventFilter(watched, event);
+}
+
+// Keys go where the person looks: no key reaches a control under an open panel.
+void TodoPage::showCoveredControlsToKeys() {
+    const bool samplesShown = !m_picture14->isHidden();
+    const bool covered = samplesShown || !m_timeEntry->panel()->isHidden() || !m_actionEditor->panel()->isHidden();
+    for (const auto& [control, policy] : m_underPanels) {
+        control->setFocusPolicy(covered ? Qt::NoFocus : policy);
+    }
+    m_text2->setFocusPolicy(samplesShown ? Qt::NoFocus : Qt::StrongFocus);
+    m_sButton2->setFocusPolicy(samplesShown ? Qt::NoFocus : Qt::TabFocus);
+}
+
+// A panel that opens takes the focus from a control it covers; one that closes gives it back to its opener.
+void TodoPage::followPanelWithKeys(QWidget* panel, QWidget* opener, bool shown) {
+    QWidget* focused = window()->focusWidget();
+    if (!focused) {
+        return;
+    }
+    if (shown && focused->focusPolicy() == Qt::NoFocus && focused != window()) {
+        for (QWidget* control : tabOrder()) {
+            if (panel->isAncestorOf(control) && control->isVisibleTo(panel) && control->focusPolicy() != Qt::NoFocus) {
+                control->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        }
+    } else if (!shown && panel->isAncestorOf(focused)) {
+        opener->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void TodoPage::SButton2_Click() {

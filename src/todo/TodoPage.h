@@ -5,6 +5,8 @@
 
 #include <array>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -49,6 +51,9 @@ public:
     // lit labels; on this page "清空已完成" and "清空全部" go back first, one per move.
     void Picture1_MouseMove(int index);
 
+    // The page's controls in the order Tab visits them, the panels' after their openers.
+    std::vector<QWidget*> tabOrder() const;
+
     QLineEdit* titleBox() const { return m_text2; }
     QListView* list() const { return m_list2; }
     ClickableLabel* command(int index) const { return m_label4[static_cast<std::size_t>(index)]; }
@@ -62,6 +67,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void build();
@@ -72,6 +78,8 @@ private:
     void cancelEditor();
     void clearListSelection();
     void saveEditorEntry();
+    void followPanelWithKeys(QWidget* panel, QWidget* opener, bool shown);
+    void showCoveredControlsToKeys();
 
     SoundOutput& m_sound;
     Dialogs& m_dialogs;
@@ -93,6 +101,8 @@ private:
     PictureBox* m_picture14 = nullptr;
     SButton* m_sButton3 = nullptr;
     std::array<SButton*, 6> m_sButton4{};
+    // The controls the time and action panels lie over, with the focus they take when uncovered.
+    std::vector<std::pair<QWidget*, Qt::FocusPolicy>> m_underPanels;
 };
 
 } // namespace pennoc

@@ -88,16 +88,6 @@ FrmMessage::FrmMessage(SoundOutput& sound)
     placeTitle();
     m_lblFormTitle->installEventFilter(this);
 
-    // Presses on the close box and the panel must not reach the window, where they would start a drag.
-    auto* close = new ClickableLabel(QString(), this);
-    close->setObjectName(QStringLiteral("PicClose"));
-    close->setAccessibleName(toQString(texts::kCloseButtonName));
-    close->setPixmap(m_menuBar[0]);
-    close->setAttribute(Qt::WA_NoMousePropagation);
-    close->installEventFilter(this);
-    connect(close, &ClickableLabel::clicked, this, &FrmMessage::PicClose_Click);
-    m_picClose = close;
-
     m_picInterface = new QWidget(this);
     m_picInterface->setObjectName(QStringLiteral("PicInterface"));
     setColors(m_picInterface, colors::kSystemWindow, colors::kSystemWindowText);
@@ -128,8 +118,22 @@ FrmMessage::FrmMessage(SoundOutput& sound)
     setTextColor(m_shpConfirm, colors::kAccent);
     m_shpConfirm->setAttribute(Qt::WA_TransparentForMouseEvents);
 
+    // Made after the panel, so that Tab reaches " 确定 " first. Presses on the close box and the panel must
+    // not reach the window, where they would start a drag.
+    auto* close = new ClickableLabel(QString(), this);
+    close->setObjectName(QStringLiteral("PicClose"));
+    close->setAccessibleName(toQString(texts::kCloseButtonName));
+    close->setPixmap(m_menuBar[0]);
+    close->setAttribute(Qt::WA_NoMousePropagation);
+    close->installEventFilter(this);
+    connect(close, &ClickableLabel::clicked, this, &FrmMessage::PicClose_Click);
+    m_picClose = close;
+
     Form_Load();
     placeAtScreenCentre();
+    // The window itself holds the focus, so that Enter or Escape typed into another window as it opens does
+    // nothing.
+    setFocus(Qt::OtherFocusReason);
 }
 
 void FrmMessage::setMessage(const std::u16string& message) {

@@ -17,7 +17,8 @@ class SoundOutput;
 //
 // Constructing the window loads it: it is laid out, made topmost, centred on the primary screen and beeps
 // once. The caller then sets the texts and shows it. A click on the close box or on the OK label closes the
-// window, and a closed window deletes itself. There is no keyboard handling.
+// window, and a closed window deletes itself. Enter and Escape alone do nothing; Tab reaches the OK label and
+// the close box, which Enter or Space then press.
 class FrmMessage : public QWidget {
     Q_OBJECT
 

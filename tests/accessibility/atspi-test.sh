@@ -1,6 +1,6 @@
 #!/bin/sh
 # The real program read and pressed through the accessibility bus, as a screen reader does. Run under
-# xvfb-run; it starts its own session bus and accessibility bus. Argument: the build folder.
+# an X server of its own (tests/support/on-own-x-server.sh); it starts its own session bus and accessibility bus. Argument: the build folder.
 set -eu
 if [ "${PENNOC_IN_SESSION:-}" != 1 ]; then
     PENNOC_IN_SESSION=1 exec dbus-run-session -- "$0" "$1"

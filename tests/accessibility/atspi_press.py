@@ -50,13 +50,16 @@ def press(app, role, name, action):
 
 
 def rows(app, name):
-    return showing(app, "list", name).childCount
+    shown = showing(app, "list", name)
+    return shown.childCount if shown is not None else -1
 
 
 app = wait_for("the program", program)
 press(app, "push button", "展开便笺列表", "Press")
 wait_for("the open drawer", lambda: showing(app, "push button", "收起便笺列表"))
 press(app, "push button", "添加", "Press")
+# The drawer closes on the new note, and its list is no longer shown.
+press(app, "push button", "展开便笺列表", "Press")
 wait_for("a note in the list", lambda: rows(app, "便笺列表") == 1)
 
 tab = press(app, "page tab", "待办", "Press")

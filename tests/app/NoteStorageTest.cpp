@@ -1,11 +1,13 @@
 #include "app/core/NoteStorage.h"
 
+#include "app/core/NoteFileOrder.h"
 #include "app/platform/Gb18030Codec.h"
 #include "support/FailingCodec.h"
 #include "support/FailingFileSystem.h"
 #include "support/FileHelpers.h"
 #include "support/TemporaryFolder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -83,7 +85,7 @@ TEST_F(NoteStorageTest, NoNotesLeaveAnEmptyFolder) {
     EXPECT_TRUE(m_storage.load().texts.empty());
 }
 
-TEST_F(NoteStorageTest, FilesAreListedByNameWithoutRegardToCaseAndRenumberedAtTheNextSave) {
+TEST_F(NoteStorageTest, FilesAreListedByNumberThenByNameWithoutRegardToCaseAndRenumberedAtTheNextSave) {
     m_storage.prepare();
     Texts texts;
     for (int i = 0; i < 12; ++i) {
@@ -96,15 +98,15 @@ TEST_F(NoteStorageTest, FilesAreListedByNameWithoutRegardToCaseAndRenumberedAtTh
     test::writeBytes(notes() / "sub" / "inner.txt", "ignored\r\n");
 
     const StoredNotes stored = m_storage.load();
-    // 0, 1, 10, 11, 2, …, 9, then "a" before "B.md".
-    const Texts expected = {u"note A", u"note B", u"note K", u"note L", u"note C", u"note D",       u"note E",
-                            u"note F", u"note G", u"note H", u"note I", u"note J", u"no extension", u"foreign"};
+    // 0, 1, 2, …, 10, 11, then "a" before "B.md".
+    Texts expected = texts;
+    expected.insert(expected.end(), {u"no extension", u"foreign"});
     EXPECT_EQ(stored.texts, expected);
 
     m_storage.save(stored.texts, false);
     EXPECT_EQ(test::readBytes(notes() / "sub" / "inner.txt"), "ignored\r\n");
     EXPECT_EQ(test::readBytes(notes() / "13.txt"), "foreign\r\n");
-    EXPECT_EQ(test::readBytes(notes() / "2.txt"), "note K\r\n");
+    EXPECT_EQ(test::readBytes(notes() / "12.txt"), "no extension\r\n");
     EXPECT_EQ(m_storage.load().texts.size(), expected.size());
 }
 
@@ -417,13 +419,20 @@ TEST_F(NoteStorageTest, ALinkedNoteStaysALinkAndOnlyRegularTargetsAreRead) {
     EXPECT_EQ(test::readBytes(outside), "edited\r\n");
 }
 
-TEST(NoteListing, ComparesNamesAsTextWithoutRegardToCase) {
-    EXPECT_TRUE(comesBeforeInListing("Notes/0.txt", "Notes/1.txt"));
-    EXPECT_TRUE(comesBeforeInListing("Notes/1.txt", "Notes/10.txt"));
-    EXPECT_TRUE(comesBeforeInListing("Notes/11.txt", "Notes/2.txt"));
-    EXPECT_TRUE(comesBeforeInListing("Notes/a.txt", "Notes/B.txt"));
-    EXPECT_TRUE(comesBeforeInListing("Notes/A.txt", "Notes/b.txt"));
-    EXPECT_FALSE(comesBeforeInListing("Notes/b.txt", "Notes/A.txt"));
+TEST(NoteOrder, NumbersByValueThenOtherNamesAsTextWithoutRegardToCase) {
+    std::vector<fs::path> names{"Notes/b.txt",
+                                "Notes/10.txt",
+                                "Notes/007.txt",
+                                "Notes/2.txt",
+                                "Notes/A.txt",
+                                "Notes/0.txt",
+                                "Notes/100000000000000000000.txt",
+                                "Notes/11.txt"};
+    std::sort(names.begin(), names.end(), comesBeforeInNoteOrder);
+    const std::vector<fs::path> expected{
+        "Notes/0.txt",   "Notes/2.txt", "Notes/10.txt", "Notes/11.txt", "Notes/100000000000000000000.txt",
+        "Notes/007.txt", "Notes/A.txt", "Notes/b.txt"};
+    EXPECT_EQ(names, expected);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "e2e/ProgramProcess.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace pennoc::test {
@@ -30,6 +31,34 @@ QString waitForMainWindow() {
     QString window;
     waitFor([&] { return !(window = findWindow(QStringLiteral("^Pennoc便笺$"))).isEmpty(); }, 30000);
     return window;
+}
+
+QString waitForWindowOf(QProcess& process) {
+    const QString processId = QString::number(process.processId());
+    QString window;
+    waitFor(
+        [&] {
+            window =
+                xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), processId})
+                    .section(QLatin1Char('\n'), 0, 0);
+            return !window.isEmpty() || process.waitForFinished(0);
+        },
+        30000);
+    return window;
+}
+
+std::string screenRegion(QPoint topLeft, QSize size) {
+    QProcess grab;
+    grab.start(QStringLiteral(PENNOC_SCREEN_REGION), {QString::number(topLeft.x()), QString::number(topLeft.y()),
+                                                      QString::number(size.width()), QString::number(size.height())});
+    grab.waitForFinished(10000);
+    return grab.readAllStandardOutput().trimmed().toStdString();
+}
+
+QPoint windowPosition(const QString& window) {
+    const QRegularExpressionMatch position = QRegularExpression(QStringLiteral("Position: (\\d+),(\\d+)"))
+                                                 .match(xdotool({QStringLiteral("getwindowgeometry"), window}));
+    return {position.captured(1).toInt(), position.captured(2).toInt()};
 }
 
 void clickAt(const QString& window, QPoint point) {

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <string>
+
+class QProcess;
 
 namespace pennoc::test {
 
@@ -15,6 +19,13 @@ QString findWindow(const QString& namePattern);
 // The program's main window once it shows; empty when it has not shown within half a minute (a loaded machine
 // can take many seconds to start a program under a virtual X server).
 QString waitForMainWindow();
+// The first window the process shows, once it shows; empty when none has shown within half a minute or the
+// process has ended.
+QString waitForWindowOf(QProcess& process);
+// What the screen shows in a rectangle, as a digest.
+std::string screenRegion(QPoint topLeft, QSize size);
+// Where the window's top-left corner lies on the screen.
+QPoint windowPosition(const QString& window);
 // Moves the pointer to a point of the window, in pixels from its top-left corner, and clicks there; the
 // pointer stays where it clicked.
 void clickAt(const QString& window, QPoint point);

@@ -18,20 +18,8 @@ using test::clickAt;
 using test::findWindow;
 using test::xdotool;
 
-// What the screen shows in a rectangle, as a digest.
-std::string screenRegion(QPoint topLeft, QSize size) {
-    QProcess grab;
-    grab.start(QStringLiteral(PENNOC_SCREEN_REGION), {QString::number(topLeft.x()), QString::number(topLeft.y()),
-                                                      QString::number(size.width()), QString::number(size.height())});
-    grab.waitForFinished(10000);
-    return grab.readAllStandardOutput().trimmed().toStdString();
-}
-
-QPoint windowPosition(const QString& window) {
-    const QRegularExpressionMatch position = QRegularExpression(QStringLiteral("Position: (\\d+),(\\d+)"))
-                                                 .match(xdotool({QStringLiteral("getwindowgeometry"), window}));
-    return {position.captured(1).toInt(), position.captured(2).toInt()};
-}
+using test::screenRegion;
+using test::windowPosition;
 
 TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileFollows) {
     test::TemporaryFolder folder;

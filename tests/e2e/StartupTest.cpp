@@ -51,14 +51,7 @@ std::vector<std::string> threadNames(qint64 processId) {
 TEST_F(StartupTest, TheFirstPaintStartsNoHelperThread) {
     QProcess program;
     start(program, m_folder.path());
-    const QString processId = QString::number(program.processId());
-    ASSERT_TRUE(test::waitFor(
-        [&] {
-            return !test::xdotool(
-                        {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), processId})
-                        .isEmpty();
-        },
-        10000));
+    ASSERT_FALSE(test::waitForWindowOf(program).isEmpty());
     // The first paint follows the window's exposure at once.
     QThread::msleep(500);
     const std::vector<std::string> names = threadNames(program.processId());
@@ -70,7 +63,8 @@ TEST_F(StartupTest, FirstStartCreatesTheDataAndASecondCopyLeavesAtOnce) {
     QProcess first;
     start(first, m_folder.path());
     const fs::path flag = m_folder.path() / "AutoRun.sd";
-    ASSERT_TRUE(test::waitFor([&] { return fs::exists(flag) && fs::is_directory(m_folder.path() / "Notes"); }, 10000));
+    ASSERT_FALSE(test::waitForWindowOf(first).isEmpty());
+    ASSERT_TRUE(fs::is_directory(m_folder.path() / "Notes"));
     EXPECT_EQ(test::readBytes(flag), "0\r\n");
     EXPECT_TRUE(fs::is_empty(m_folder.path() / "Notes"));
 
@@ -93,9 +87,7 @@ TEST_F(StartupTest, TheNotesAreOnDiskAfterTermination) {
     test::writeBytes(m_folder.path() / "Notes" / "a.txt", "first\r\nline two\r\n");
     QProcess program;
     start(program, m_folder.path());
-    ASSERT_TRUE(test::waitFor([&] { return fs::exists(m_folder.path() / "AutoRun.sd"); }, 10000));
-    // Let the window come up before the signal.
-    QThread::msleep(500);
+    ASSERT_FALSE(test::waitForWindowOf(program).isEmpty());
     endWithSignal(program, SIGTERM);
 
     EXPECT_EQ(test::readBytes(m_folder.path() / "Notes" / "0.txt"), "first\r\nline two\r\n");
@@ -110,11 +102,9 @@ TEST_F(StartupTest, ALibrarysNamesakeInTheWorkingFolderIsNotLoaded) {
     QProcess program;
     program.setWorkingDirectory(QString::fromStdString(workingFolder.path().string()));
     start(program, m_folder.path());
-    const fs::path flag = m_folder.path() / "AutoRun.sd";
-    test::waitFor([&] { return fs::exists(flag) || program.waitForFinished(0); }, 10000);
-    ASSERT_TRUE(fs::exists(flag)) << program.readAllStandardError().toStdString();
-    EXPECT_FALSE(program.waitForFinished(500));
+    ASSERT_FALSE(test::waitForWindowOf(program).isEmpty()) << program.readAllStandardError().toStdString();
     endWithSignal(program, SIGTERM);
+    EXPECT_EQ(program.exitCode(), 0);
 }
 
 TEST_F(StartupTest, CopiesInOtherFoldersAndAfterAKilledCopyStart) {
@@ -123,15 +113,14 @@ TEST_F(StartupTest, CopiesInOtherFoldersAndAfterAKilledCopyStart) {
     start(first, m_folder.path());
     QProcess other;
     start(other, otherFolder.path());
-    ASSERT_TRUE(test::waitFor([&] { return fs::exists(otherFolder.path() / "AutoRun.sd"); }, 10000));
-    EXPECT_EQ(other.state(), QProcess::Running);
+    ASSERT_FALSE(test::waitForWindowOf(other).isEmpty());
+    ASSERT_FALSE(test::waitForWindowOf(first).isEmpty());
 
     // A copy killed outright leaves its lock behind; the next start must not take it for a running copy.
     endWithSignal(first, SIGKILL);
     QProcess next;
     start(next, m_folder.path());
-    EXPECT_FALSE(next.waitForFinished(1500));
-    EXPECT_EQ(next.state(), QProcess::Running);
+    EXPECT_FALSE(test::waitForWindowOf(next).isEmpty());
 
     endWithSignal(next, SIGTERM);
     endWithSignal(other, SIGTERM);

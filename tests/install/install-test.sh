@@ -2,7 +2,7 @@
 # Installs the build into a temporary data folder as a user would, validates the menu entry and the AppStream
 # metadata, starts the installed program and finds its data in the installed folder, and re-installs over a
 # running copy and over a folder that holds notes without touching them.
-# Usage: install-test.sh BUILD-FOLDER  (run under a virtual X server)
+# Usage: install-test.sh BUILD-FOLDER  (run on an X server of its own: tests/support/on-own-x-server.sh)
 set -euo pipefail
 build=$1
 work=$(mktemp -d)
@@ -29,11 +29,12 @@ wait_for() { # condition, seconds
     return 1
 }
 
-# The program takes termination requests once its window shows; a signal before that ends it unsaved.
+# Started once its window shows: by then it has read its folder, and it saves when told to end.
 start() {
     "$program_folder/pennoc" &
     pid=$!
-    wait_for 'xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1' 20 || fail "the installed program showed no window"
+    wait_for 'xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1 || ! kill -0 "$pid" 2>/dev/null' 30 &&
+        kill -0 "$pid" 2>/dev/null || fail "the installed program showed no window"
 }
 stop() {
     kill -TERM "$pid"
@@ -42,7 +43,7 @@ stop() {
 }
 
 start
-wait_for '[ -f "$program_folder/AutoRun.sd" ] && [ -d "$program_folder/Notes" ]' 20 ||
+[ -f "$program_folder/AutoRun.sd" ] && [ -d "$program_folder/Notes" ] ||
     fail "the installed program kept no data in its folder"
 stop
 printf 'kept note\r\n' >"$program_folder/Notes/0.txt"

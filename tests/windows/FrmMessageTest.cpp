@@ -194,6 +194,28 @@ TEST_F(FrmMessageTest, CloseBoxAndOkLabelCloseAndDestroyTheWindowButKeysDoNot) {
     }
 }
 
+// Keys typed into another window as the pop-up opens must not close it unseen.
+TEST_F(FrmMessageTest, EnterAndEscapeAloneDoNothingButTabReachesTheOkLabelForEnterOrSpace) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        QPointer<FrmMessage> window = new FrmMessage(platform);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.data()));
+        for (const Qt::Key ignored : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
+            QTest::keyClick(window->windowHandle(), ignored);
+        }
+        flushDeletes();
+        ASSERT_TRUE(window && window->isVisible());
+
+        QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), part(*window, "LblConfirm"));
+        QTest::keyClick(window->windowHandle(), key);
+        flushDeletes();
+        EXPECT_TRUE(window.isNull());
+        delete window.data();
+    }
+}
+
 class ShowReminderPopupTest : public FrmMessageTest {
 protected:
     void show(const char16_t* message) {

@@ -1,5 +1,6 @@
 #include "app/core/NoteStorage.h"
 
+#include "app/core/NoteFileOrder.h"
 #include "app/core/NoteMatching.h"
 #include "app/core/StoredText.h"
 
@@ -18,10 +19,6 @@ constexpr fs::perms kPrivateFile = fs::perms::owner_read | fs::perms::owner_writ
 constexpr std::size_t kFlagReadLimit = 4096;
 // Copies of one unreadable file name kept side by side before the storage gives up looking for a free name.
 constexpr int kMostKeptCopies = 10000;
-
-char16_t foldCase(char16_t c) {
-    return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
 
 // The flag is ASCII; no byte of it, of the spaces around it or of the delimiters after it occurs inside a
 // GB18030 character, so the bytes are read without decoding them.
@@ -84,13 +81,6 @@ fs::path withSuffix(const fs::path& folder, const char* suffix) {
 }
 
 } // namespace
-
-bool comesBeforeInListing(const fs::path& a, const fs::path& b) {
-    const std::u16string left = a.filename().u16string();
-    const std::u16string right = b.filename().u16string();
-    return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
-                                        [](char16_t x, char16_t y) { return foldCase(x) < foldCase(y); });
-}
 
 NoteStorage::NoteStorage(FileSystem& files, const TextCodec& codec, fs::path programFolder)
     : m_files(files)
@@ -181,7 +171,7 @@ StoredNotes NoteStorage::load() {
                                          "a link to something that is neither a file nor a folder; left as it is");
         }
     }
-    std::sort(files.begin(), files.end(), comesBeforeInListing);
+    std::sort(files.begin(), files.end(), comesBeforeInNoteOrder);
     stored.texts.reserve(files.size());
     m_known.reserve(files.size());
     for (const fs::path& file : files) {

@@ -94,7 +94,4 @@ private:
     std::vector<KnownNote> m_known;
 };
 
-// File names in listing order: ascending, compared as text without regard to letter case (0, 1, 10, 2, …).
-bool comesBeforeInListing(const std::filesystem::path& a, const std::filesystem::path& b);
-
 } // namespace pennoc

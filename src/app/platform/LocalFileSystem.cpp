@@ -1,6 +1,7 @@
 #include "app/platform/LocalFileSystem.h"
 
 #include "app/platform/FileAccess.h"
+#include "app/platform/SystemErrorText.h"
 
 #include <system_error>
 
@@ -14,7 +15,7 @@ namespace {
 constexpr int kMostLinksInAChain = 40;
 
 [[noreturn]] void fail(const fs::path& path, const std::error_code& error) {
-    throw StorageError(path, error.message());
+    throw StorageError(path, systemErrorText(error));
 }
 
 } // namespace

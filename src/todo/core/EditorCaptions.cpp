@@ -76,4 +76,20 @@ std::u16string titleForSave(std::u16string_view typed) {
     return std::u16string(typed);
 }
 
+std::u16string withoutHalfCharacters(std::u16string_view text) {
+    const auto isHigh = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLow = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    std::u16string whole;
+    whole.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (isHigh(text[i]) && i + 1 < text.size() && isLow(text[i + 1])) {
+            whole += text.substr(i, 2);
+            ++i;
+        } else if (!isHigh(text[i]) && !isLow(text[i])) {
+            whole += text[i];
+        }
+    }
+    return whole;
+}
+
 } // namespace pennoc

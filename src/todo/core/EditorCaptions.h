@@ -19,6 +19,10 @@ inline constexpr std::u16string_view kDefaultTodoTitle = u"待办事件";
 // The title a reminder is saved with: the text as typed, or "待办事件" when it is blank (spaces only).
 std::u16string titleForSave(std::u16string_view typed);
 
+// The text without lone halves of surrogate pairs: a length limit counted in UTF-16 units cuts a character
+// that does not fit in two, and the half left behind would show as "�".
+std::u16string withoutHalfCharacters(std::u16string_view text);
+
 // "时间   +hh:mm", "时间   -hh:mm" or "时间   没有设定时间", where hh and mm are the fields' values as
 // formatField writes them.
 std::u16string timeCaption(TimingMode mode, std::u16string_view hours, std::u16string_view minutes);

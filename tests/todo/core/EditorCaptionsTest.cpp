@@ -47,5 +47,13 @@ TEST(EditorCaptions, BlankTitlesBecomeTheDefaultAndOthersStayAsTyped) {
     EXPECT_EQ(titleForSave(u" 开会 "), u" 开会 ");
 }
 
+TEST(EditorCaptions, AHalfOfACharacterIsLeftOutWhole) {
+    EXPECT_EQ(withoutHalfCharacters(u"\u5F85\U0001F600x"), u"\u5F85\U0001F600x");
+    EXPECT_EQ(withoutHalfCharacters(u"fifteen units..\xD83D"), u"fifteen units..");
+    EXPECT_EQ(withoutHalfCharacters(u"a\xDE00"
+                                    u"b"),
+              u"ab");
+}
+
 } // namespace
 } // namespace pennoc

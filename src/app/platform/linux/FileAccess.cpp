@@ -1,5 +1,6 @@
 #include "app/platform/FileAccess.h"
 
+#include "app/platform/SystemErrorText.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace pennoc {
 namespace {
 
 [[noreturn]] void failWithErrno(const std::filesystem::path& path) {
-    throw StorageError(path, std::strerror(errno));
+    throw StorageError(path, systemErrorText(std::error_code(errno, std::generic_category())));
 }
 
 [[noreturn]] void closeAndFail(int fd, const std::filesystem::path& path) {

@@ -1,20 +1,33 @@
 #include "app/platform/FileAccess.h"
 
+#include "app/platform/SystemErrorText.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
+#include <iterator>
+#include <string>
+#include <system_error>
 #include <windows.h>
 
 namespace pennoc {
 
 namespace {
 
+// The system's own words, in UTF-8 like every reason the storage reports.
+std::string windowsMessage(DWORD code) {
+    wchar_t message[512] = {};
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
+                                        message, static_cast<DWORD>(std::size(message)), nullptr);
+    const int size = WideCharToMultiByte(CP_UTF8, 0, message, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, message, static_cast<int>(length), text.data(), size, nullptr, nullptr);
+    return text;
+}
+
 [[noreturn]] void failWithLastError(const std::filesystem::path& path) {
     const DWORD code = GetLastError();
-    char message[512] = {};
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, message,
-                   sizeof message, nullptr);
-    throw StorageError(path, message);
+    const std::error_code error(static_cast<int>(code), std::system_category());
+    throw StorageError(path, commonReasonText(error).value_or(windowsMessage(code)));
 }
 
 } // namespace
