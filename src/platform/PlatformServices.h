@@ -9,6 +9,7 @@
 
 namespace pennoc {
 
+class Clocks;
 class FileSystem;
 class TextCodec;
 
@@ -45,8 +46,7 @@ public:
     virtual FileSystem& files() = 0;
     virtual const TextCodec& textCodec() const = 0;
 
-    // The current time of day as "hh:mm" on the 24-hour clock.
-    virtual std::u16string timeOfDay() const = 0;
+    virtual const Clocks& clocks() const = 0;
     virtual std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
                                                        std::function<void()> onTick) = 0;
 
