@@ -77,8 +77,8 @@ std::int64_t secondsToZero(std::u16string_view remaining) {
         return 0;
     }
     // Text whose numbers are all zero still takes a call to become "00:00:00".
-    return std::max<std::int64_t>(
-        1, numberAt(remaining, 0) * kSecondsPerHour + numberAt(remaining, 3) * kSecondsPerMinute + numberAt(remaining, 6));
+    return std::max<std::int64_t>(1, numberAt(remaining, 0) * kSecondsPerHour +
+                                         numberAt(remaining, 3) * kSecondsPerMinute + numberAt(remaining, 6));
 }
 
 } // namespace pennoc

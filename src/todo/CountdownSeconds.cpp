@@ -19,15 +19,11 @@ std::int64_t CountdownSeconds::tick(milliseconds boot) {
     if (behind < kHalfSecond) {
         return 0;
     }
-    if (behind < 2 * kSecond) {
-        // Counting on from the counted time rather than from the tick keeps a wobbling tick from showing a
-        // second twice or skipping one.
-        m_countedTo += kSecond;
-        return 1;
-    }
-    // Qt's timer starts its beat afresh after a tick this late, so the count follows the new beat.
-    m_countedTo = boot;
-    return (behind + kHalfSecond) / kSecond;
+    // A wobbling tick counts one second on from the counted time rather than from itself, so it neither shows
+    // a second twice nor skips one.
+    const std::int64_t seconds = behind < 2 * kSecond ? 1 : behind / kSecond;
+    m_countedTo += seconds * kSecond;
+    return seconds;
 }
 
 } // namespace pennoc

@@ -8,10 +8,10 @@ namespace pennoc {
 // The whole seconds the countdowns go down by on each tick, from the boot clock, so that no time is lost to
 // a late tick, a stopped process or a sleeping machine.
 //
-// Ticks come about a second apart and wobble; each of them counts exactly one second as long as it comes
-// less than a second late, so the countdowns read as they always have. A tick that comes later than that
-// counts every second since the last one, to the nearest, and the seconds are counted from it on. A tick that
-// comes less than half a second after the counted time counts none.
+// Ticks come about a second apart and wobble; each of them counts exactly one second as long as it comes less
+// than a second late, so the countdowns read as they always have. A tick that comes later counts every whole
+// second since the time counted so far, and one that comes less than half a second after it counts none. The
+// counted time never strays more than a second from the boot clock.
 class CountdownSeconds {
 public:
     explicit CountdownSeconds(std::chrono::milliseconds boot);

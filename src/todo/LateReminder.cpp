@@ -23,11 +23,13 @@ std::u16string withDueTime(std::u16string_view text, Clocks::WallTime dueAt) {
 std::u16string lateAction(std::u16string_view stored, std::u16string_view title, Clocks::WallTime dueAt) {
     const TaskAction action = TaskAction::read(stored);
     if (action.isPowerAction()) {
-        const std::u16string message = std::u16string(title) + u"\n" + withDueTime(texts::kPowerActionSkippedLate, dueAt);
+        const std::u16string message =
+            std::u16string(title) + u"\n" + withDueTime(texts::kPowerActionSkippedLate, dueAt);
         return TaskAction{TaskAction::Type::Popup, message}.stored();
     }
     if (action.type == TaskAction::Type::Popup) {
-        return TaskAction{TaskAction::Type::Popup, action.payload + u"\n" + withDueTime(texts::kReminderCameLate, dueAt)}
+        return TaskAction{TaskAction::Type::Popup,
+                          action.payload + u"\n" + withDueTime(texts::kReminderCameLate, dueAt)}
             .stored();
     }
     return std::u16string(stored);

@@ -27,10 +27,6 @@ private:
     bool& m_flag;
 };
 
-bool isRunningCountdown(std::u16string_view line) {
-    return classifyTodoLine(line) == TodoLineKind::Countdown && remainingTimeOf(line) != kCountdownEnd;
-}
-
 } // namespace
 
 ReminderClock::ReminderClock(TodoList& list, const Clocks& clocks, ActionRunner runAction)
@@ -53,7 +49,8 @@ void ReminderClock::tick() {
         return;
     }
     if (m_list.count() == 0) {
-        m_checkedThrough.clear();
+        m_checked.clear();
+        m_ranOutAt.clear();
         return;
     }
     walk(0, time, m_list.id(m_list.count() - 1));
@@ -91,7 +88,8 @@ void ReminderClock::walk(int first, const TickTime& time, TodoList::EntryId last
         const TodoList::EntryId id = m_list.id(i);
         const std::u16string action =
             due->lateBy > kLateAfter ? lateAction(m_list.action(i), titleOf(line), due->dueAt) : m_list.action(i);
-        m_list.rewrite(i, kind == TodoLineKind::Countdown ? completedCountdownLine(line) : completedTimeOfDayLine(line));
+        m_list.rewrite(i,
+                       kind == TodoLineKind::Countdown ? completedCountdownLine(line) : completedTimeOfDayLine(line));
         // The completed line is shown before the action starts.
         batch.flush();
         ActionProgress progress = ActionProgress::Finished;
@@ -106,7 +104,9 @@ void ReminderClock::walk(int first, const TickTime& time, TodoList::EntryId last
         // Entries may have come or gone while the action ran.
         i = m_list.indexAfter(id) - 1;
     }
-    std::erase_if(m_checkedThrough, [this](const auto& checked) { return !m_list.indexOf(checked.first); });
+    const auto removed = [this](const auto& entry) { return !m_list.indexOf(entry.first); };
+    std::erase_if(m_checked, removed);
+    std::erase_if(m_ranOutAt, removed);
 }
 
 void ReminderClock::tickWhileWaiting(const TickTime& time) {
@@ -114,29 +114,42 @@ void ReminderClock::tickWhileWaiting(const TickTime& time) {
     const int count = m_list.count();
     for (int i = 0; i < count; ++i) {
         const std::u16string& line = m_list.line(i);
-        if (isRunningCountdown(line)) {
-            if (time.seconds > 0) {
+        const TodoLineKind kind = classifyTodoLine(line);
+        if (kind == TodoLineKind::Countdown) {
+            const std::int64_t left = secondsLeft(line);
+            if (left <= time.seconds) {
+                m_ranOutAt.try_emplace(m_list.id(i), time.now.boot - std::chrono::seconds(time.seconds - left));
+            }
+            if (left > 0 && time.seconds > 0) {
                 m_list.rewrite(i, tickedCountdownLine(line, CountDownSeconds(remainingTimeOf(line), time.seconds)));
             }
-        } else if (classifyTodoLine(line) == TodoLineKind::TimeOfDay) {
+        } else if (kind == TodoLineKind::TimeOfDay) {
             // The minutes from here on are checked once the action is over.
-            m_checkedThrough.try_emplace(m_list.id(i), firstUncheckedMinute(m_list.id(i), time) - 1);
+            m_checked.try_emplace(m_list.id(i), checkedSoFar(m_list.id(i), time));
         }
     }
 }
 
-std::optional<ReminderClock::Due> ReminderClock::checkCountdown(int index, const TickTime& time) {
-    const std::u16string& line = m_list.line(index);
+std::int64_t ReminderClock::secondsLeft(std::u16string_view line) {
     const std::u16string_view remaining = remainingTimeOf(line);
     // A countdown shows "00:00:00" for a second before it completes.
-    const std::int64_t secondsLeft = remaining == kCountdownEnd ? 0 : secondsToZero(remaining) + 1;
-    if (time.seconds < secondsLeft) {
+    return remaining == kCountdownEnd ? 0 : secondsToZero(remaining) + 1;
+}
+
+std::optional<ReminderClock::Due> ReminderClock::checkCountdown(int index, const TickTime& time) {
+    const std::u16string& line = m_list.line(index);
+    const std::int64_t left = secondsLeft(line);
+    if (time.seconds < left) {
         if (time.seconds > 0) {
-            m_list.rewrite(index, tickedCountdownLine(line, CountDownSeconds(remaining, time.seconds)));
+            m_list.rewrite(index, tickedCountdownLine(line, CountDownSeconds(remainingTimeOf(line), time.seconds)));
         }
         return std::nullopt;
     }
-    const std::chrono::seconds lateBy(time.seconds - secondsLeft);
+    std::chrono::milliseconds lateBy = std::chrono::seconds(time.seconds - left);
+    if (const auto ranOut = m_ranOutAt.find(m_list.id(index)); ranOut != m_ranOutAt.end()) {
+        lateBy = time.now.boot - ranOut->second;
+        m_ranOutAt.erase(ranOut);
+    }
     return Due{lateBy, time.now.wall - lateBy};
 }
 
@@ -146,28 +159,27 @@ std::optional<ReminderClock::Due> ReminderClock::checkTimeOfDay(int index, const
         return std::nullopt;
     }
     const TodoList::EntryId id = m_list.id(index);
-    const std::int64_t first = firstUncheckedMinute(id, time);
+    const Checked checked = checkedSoFar(id, time);
     const std::int64_t now = wallMinuteOf(time.now.wall);
-    const std::optional<std::int64_t> dueMinute = latestMinuteAt(*minute, first, now);
+    const std::optional<std::int64_t> dueMinute = latestMinuteAt(*minute, checked.minute + 1, now);
     if (!dueMinute) {
         // A clock set back leaves the mark where it was, so the minutes it repeats are not checked again.
-        m_checkedThrough[id] = std::max(first - 1, now);
+        m_checked[id] = Checked{std::max(checked.minute, now), time.now.boot};
         return std::nullopt;
     }
-    m_checkedThrough.erase(id);
+    m_checked.erase(id);
     const Clocks::WallTime dueAt{std::chrono::minutes(*dueMinute)};
-    // The wall clock may have been set forward since the tick before: that is no time the reminder waited.
-    const std::chrono::milliseconds lateBy = std::min(time.now.wall - dueAt, time.now.boot - time.previous.boot);
+    // The minute began after the last check; a wall clock set forward since then is no time the entry waited.
+    const std::chrono::milliseconds lateBy = std::min(time.now.wall - dueAt, time.now.boot - checked.boot);
     return Due{lateBy, dueAt};
 }
 
-std::int64_t ReminderClock::firstUncheckedMinute(TodoList::EntryId id, const TickTime& time) const {
-    const auto checked = m_checkedThrough.find(id);
-    if (checked != m_checkedThrough.end()) {
-        return checked->second + 1;
+ReminderClock::Checked ReminderClock::checkedSoFar(TodoList::EntryId id, const TickTime& time) const {
+    if (const auto checked = m_checked.find(id); checked != m_checked.end()) {
+        return checked->second;
     }
     // An entry added since the tick before may be set for the minute that tick was in.
-    return std::min(wallMinuteOf(time.previous.wall), wallMinuteOf(time.now.wall));
+    return {std::min(wallMinuteOf(time.previous.wall), wallMinuteOf(time.now.wall)) - 1, time.previous.boot};
 }
 
 } // namespace pennoc

@@ -21,7 +21,8 @@ namespace pennoc {
 // run (see CountdownSeconds), and one that has run out meanwhile completes at once. A time-of-day entry is due
 // on the first tick after its minute has begun on the wall clock since the entry was last checked, so a minute
 // skipped by a sleep or by a clock set forward still comes, and a clock set back brings back no minute already
-// checked. An entry found due later than kLateAfter runs the late form of its action (see lateAction).
+// checked. An entry found due later than kLateAfter, for whatever reason (a pop-up open meanwhile included),
+// runs the late form of its action (see lateAction).
 //
 // An action may go on after its runner returns (a pop-up waiting for the user). The tick that started it
 // then stops where it is, and actionFinished() makes it go on with the next entry. Ticks that arrive
@@ -83,8 +84,16 @@ private:
     // completion when it is due on this tick.
     std::optional<Due> checkCountdown(int index, const TickTime& time);
     std::optional<Due> checkTimeOfDay(int index, const TickTime& time);
-    // The first wall minute a time-of-day entry has not been checked for.
-    std::int64_t firstUncheckedMinute(TodoList::EntryId id, const TickTime& time) const;
+    // How far a time-of-day entry has been checked: up to a wall minute, at a boot clock time.
+    struct Checked {
+        std::int64_t minute;
+        std::chrono::milliseconds boot;
+    };
+    // How far a time-of-day entry counts as checked, when it has not been yet: up to the minute before the
+    // tick before, at that tick.
+    Checked checkedSoFar(TodoList::EntryId id, const TickTime& time) const;
+    // The seconds a countdown still has to go before it completes.
+    static std::int64_t secondsLeft(std::u16string_view line);
 
     TodoList& m_list;
     const Clocks& m_clocks;
@@ -93,8 +102,9 @@ private:
     std::optional<StoppedTick> m_stoppedTick;
     Reading m_lastTick;
     CountdownSeconds m_countdownSeconds;
-    // The last wall minute each time-of-day entry has been checked for.
-    std::unordered_map<TodoList::EntryId, std::int64_t> m_checkedThrough;
+    std::unordered_map<TodoList::EntryId, Checked> m_checked;
+    // Countdowns that ran out while an action ran, and when, on the boot clock.
+    std::unordered_map<TodoList::EntryId, std::chrono::milliseconds> m_ranOutAt;
 };
 
 } // namespace pennoc
