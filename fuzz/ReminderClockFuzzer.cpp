@@ -14,6 +14,7 @@
 #include "support/FakeClocks.h"
 #include "todo/CountDown.h"
 #include "todo/DueMinutes.h"
+#include "todo/LateReminder.h"
 #include "todo/ReminderClock.h"
 #include "todo/TaskAction.h"
 #include "todo/TodoLine.h"
@@ -263,21 +264,22 @@ private:
     }
 
     // Time goes by before a tick: mostly a second, or a wobble, a stall or a sleep, or the wall clock is set.
-    milliseconds moveClocks() {
+    // True when the tick comes a second after the last.
+    bool moveClocks() {
         switch (m_input.ConsumeIntegralInRange(0, 7)) {
         case 0:
             m_clocks.pass(milliseconds(m_input.ConsumeIntegralInRange(0, 1999)));
-            return 1s + kCountingSlack;
+            return false;
         case 1:
             m_clocks.pass(std::chrono::seconds(m_input.ConsumeIntegralInRange(2, 3 * 3600)));
-            return std::chrono::hours(4);
+            return false;
         case 2:
             m_clocks.setWallClock(m_clocks.wallClock() + std::chrono::minutes(m_input.ConsumeIntegralInRange(-90, 90)));
             m_clocks.pass(1s);
-            return 1s;
+            return true;
         default:
             m_clocks.pass(1s);
-            return 1s;
+            return true;
         }
     }
 
@@ -301,8 +303,12 @@ private:
 
     void startTick() {
         noteNewEntries();
-        const milliseconds moved = moveClocks();
-        m_oneSecondTick = moved == 1s;
+        tick(moveClocks());
+    }
+
+    // A tick that is not waiting for an action, after the clocks moved.
+    void tick(bool aSecondLater) {
+        m_oneSecondTick = aSecondLater;
         m_lastIdAtTick = m_list.count() > 0 ? m_list.id(m_list.count() - 1) : 0;
         m_countdownsAtTick.clear();
         for (int i = 0; i < m_list.count(); ++i) {
@@ -398,15 +404,9 @@ private:
             finishAction();
         }
         noteNewEntries();
-        m_clocks.pass(std::chrono::hours(27));
-        m_clock.tick();
-        m_lastTickBoot = boot();
-        while (m_waiting) {
-            finishAction();
-        }
-        for (int i = 0; i < 2; ++i) {
-            m_clocks.pass(1s);
-            m_clock.tick();
+        for (const milliseconds gap : {milliseconds(27h), milliseconds(1s), milliseconds(1s)}) {
+            m_clocks.pass(gap);
+            tick(gap == 1s);
             while (m_waiting) {
                 finishAction();
             }

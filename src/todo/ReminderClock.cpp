@@ -116,9 +116,15 @@ void ReminderClock::tickWhileWaiting(const TickTime& time) {
         const std::u16string& line = m_list.line(i);
         const TodoLineKind kind = classifyTodoLine(line);
         if (kind == TodoLineKind::Countdown) {
+            // The entries the stopped tick has not reached yet are a tick behind until it goes on.
+            const TodoList::EntryId id = m_list.id(i);
+            const std::int64_t counted =
+                time.seconds + (m_stoppedTick && id > m_stoppedTick->ranId && id <= m_stoppedTick->lastId
+                                    ? m_stoppedTick->time.seconds
+                                    : 0);
             const std::int64_t left = secondsLeft(line);
-            if (left <= time.seconds) {
-                m_ranOutAt.try_emplace(m_list.id(i), time.now.boot - std::chrono::seconds(time.seconds - left));
+            if (left <= counted) {
+                m_ranOutAt.try_emplace(id, time.now.boot - std::chrono::seconds(counted - left));
             }
             if (left > 0 && time.seconds > 0) {
                 m_list.rewrite(i, tickedCountdownLine(line, CountDownSeconds(remainingTimeOf(line), time.seconds)));
@@ -139,7 +145,8 @@ std::int64_t ReminderClock::secondsLeft(std::u16string_view line) {
 std::optional<ReminderClock::Due> ReminderClock::checkCountdown(int index, const TickTime& time) {
     const std::u16string& line = m_list.line(index);
     const std::int64_t left = secondsLeft(line);
-    if (time.seconds < left) {
+    // A tick that counts no second, coming right after another, completes no countdown either.
+    if (time.seconds == 0 || time.seconds < left) {
         if (time.seconds > 0) {
             m_list.rewrite(index, tickedCountdownLine(line, CountDownSeconds(remainingTimeOf(line), time.seconds)));
         }
