@@ -145,15 +145,16 @@ std::int64_t ReminderClock::secondsLeft(std::u16string_view line) {
 std::optional<ReminderClock::Due> ReminderClock::checkCountdown(int index, const TickTime& time) {
     const std::u16string& line = m_list.line(index);
     const std::int64_t left = secondsLeft(line);
-    // A tick that counts no second, coming right after another, completes no countdown either.
-    if (time.seconds == 0 || time.seconds < left) {
+    const auto ranOut = m_ranOutAt.empty() ? m_ranOutAt.end() : m_ranOutAt.find(m_list.id(index));
+    // A tick that counts no second, coming right after another, completes only what ran out while an action ran.
+    if (ranOut == m_ranOutAt.end() && (time.seconds == 0 || time.seconds < left)) {
         if (time.seconds > 0) {
             m_list.rewrite(index, tickedCountdownLine(line, CountDownSeconds(remainingTimeOf(line), time.seconds)));
         }
         return std::nullopt;
     }
     std::chrono::milliseconds lateBy = std::chrono::seconds(time.seconds - left);
-    if (const auto ranOut = m_ranOutAt.find(m_list.id(index)); ranOut != m_ranOutAt.end()) {
+    if (ranOut != m_ranOutAt.end()) {
         lateBy = time.now.boot - ranOut->second;
         m_ranOutAt.erase(ranOut);
     }
