@@ -77,16 +77,17 @@ public:
     void rowsChanged(int first, int last) override {
         requireProperty(0 <= first && first <= last && last < rowCount() && m_list.count() == rowCount(),
                         "rewritten rows are rows of the list");
+        m_completedByLastChange.clear();
         for (int i = first; i <= last; ++i) {
-            if (!hasCompletedPrefix(m_rows[static_cast<std::size_t>(i)]) && hasCompletedPrefix(m_list.line(i))) {
-                m_lastCompleted = i;
+            if (hasCompletedPrefix(m_list.line(i))) {
+                m_completedByLastChange.push_back(i);
             }
             m_rows[static_cast<std::size_t>(i)] = m_list.line(i);
         }
     }
 
-    // The row the last change shown completed.
-    std::optional<int> lastCompleted() const { return m_lastCompleted; }
+    // The rows the last change shown left completed.
+    const std::vector<int>& completedByLastChange() const { return m_completedByLastChange; }
 
     bool showsList() const {
         if (m_list.count() != rowCount()) {
@@ -107,7 +108,7 @@ private:
     std::vector<std::u16string> m_rows;
     bool m_inserting = false;
     std::optional<std::pair<int, int>> m_removing;
-    std::optional<int> m_lastCompleted;
+    std::vector<int> m_completedByLastChange;
 };
 
 class ClockSession {
@@ -233,24 +234,31 @@ private:
         }
     }
 
+    // Of the entries the last change shown completed, the one whose action this is, as it is or its late form.
+    std::optional<int> completedEntryRunning(const std::u16string& action) const {
+        for (const int index : m_view.completedByLastChange()) {
+            const TaskAction stored = TaskAction::read(m_list.action(index));
+            const std::u16string shown =
+                stored.isPowerAction() ? std::u16string(titleOf(m_list.line(index))) : stored.payload;
+            const TaskAction ran = TaskAction::read(action);
+            if (action == m_list.action(index) ||
+                (ran.type == TaskAction::Type::Popup && ran.payload.starts_with(shown + u"\n"))) {
+                return index;
+            }
+        }
+        return std::nullopt;
+    }
+
     // As the program's runner: nothing ticks inside it, and an action either ends in it or goes on after it.
     ReminderClock::ActionProgress runAction(const std::u16string& action) {
         requireProperty(!m_inRunner && !m_waiting, "no action starts while another runs");
         requireProperty(m_view.showsList(), "the completed line is shown before its action runs");
-        const std::optional<int> index = m_view.lastCompleted();
-        requireProperty(index && *index < m_list.count() && hasCompletedPrefix(m_list.line(*index)),
-                        "an action runs for an entry that is now completed");
+        const std::optional<int> index = completedEntryRunning(action);
+        requireProperty(index.has_value(),
+                        "an action runs for an entry just completed: its own, or a pop-up that shows what it was");
         const TodoList::EntryId id = m_list.id(*index);
         requireProperty(id <= m_lastIdAtTick, "an action runs only for an entry the tick began with");
         const std::u16string& stored = m_list.action(*index);
-        if (action != stored) {
-            const TaskAction late = TaskAction::read(action);
-            const std::u16string shown = TaskAction::read(stored).isPowerAction()
-                                             ? std::u16string(titleOf(m_list.line(*index)))
-                                             : TaskAction::read(stored).payload;
-            requireProperty(late.type == TaskAction::Type::Popup && late.payload.starts_with(shown + u"\n"),
-                            "a late reminder runs as a pop-up that shows what it was");
-        }
         checkLateness(id, action != stored);
         requireProperty(m_touched.contains(id) || ++m_runs[id] == 1, "an entry's action runs once");
         m_inRunner = true;

@@ -46,6 +46,7 @@ public:
     virtual FileSystem& files() = 0;
     virtual const TextCodec& textCodec() const = 0;
 
+    // The clocks reminders are timed by.
     virtual const Clocks& clocks() const = 0;
     virtual std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
                                                        std::function<void()> onTick) = 0;
