@@ -66,7 +66,6 @@ void ReminderClock::actionFinished() {
     // of day are checked against the wall clock as it is now.
     TickTime time = stopped.time;
     time.now = read();
-    time.previous = m_lastTick;
     // Entries may have come or gone while the action ran.
     walk(m_list.indexAfter(stopped.ranId), time, stopped.lastId);
 }
@@ -130,8 +129,11 @@ void ReminderClock::tickWhileWaiting(const TickTime& time) {
                 m_list.rewrite(i, tickedCountdownLine(line, CountDownSeconds(remainingTimeOf(line), time.seconds)));
             }
         } else if (kind == TodoLineKind::TimeOfDay) {
-            // The minutes from here on are checked once the action is over.
-            m_checked.try_emplace(m_list.id(i), checkedSoFar(m_list.id(i), time));
+            // The minutes from here on are checked once the action is over; an entry the stopped tick has not
+            // reached yet is as unchecked as it was before that tick.
+            const TodoList::EntryId id = m_list.id(i);
+            const bool notReached = m_stoppedTick && id <= m_stoppedTick->lastId;
+            m_checked.try_emplace(id, checkedSoFar(id, notReached ? m_stoppedTick->time : time));
         }
     }
 }

@@ -59,7 +59,7 @@ private:
     // What a walk over the entries goes by.
     struct TickTime {
         Reading now;
-        // The reading of the tick before.
+        // The reading of the tick before the one whose walk this is.
         Reading previous;
         // The seconds the countdowns go down by.
         std::int64_t seconds = 0;
