@@ -327,6 +327,7 @@ private:
         m_ticksWhileWaiting = 0;
         m_clock.tick();
         m_lastTickBoot = boot();
+        m_latestWall = std::max(m_latestWall, m_clocks.wallClock());
         if (!m_waiting) {
             checkTickEnded();
         }
@@ -382,6 +383,7 @@ private:
         const std::vector<std::u16string> before = lines();
         m_clock.tick();
         m_lastTickBoot = boot();
+        m_latestWall = std::max(m_latestWall, m_clocks.wallClock());
         ++m_ticksWhileWaiting;
         requireProperty(m_list.count() == static_cast<int>(before.size()), "a tick while an action runs adds nothing");
         for (int i = 0; i < m_list.count(); ++i) {
@@ -414,6 +416,8 @@ private:
         noteNewEntries();
         for (const milliseconds gap : {milliseconds(27h), milliseconds(1s), milliseconds(1s)}) {
             m_clocks.pass(gap);
+            // Past every minute a clock set back made the entries wait for again.
+            m_clocks.setWallClock(std::max(m_clocks.wallClock(), m_latestWall + 25h));
             tick(gap == 1s);
             while (m_waiting) {
                 finishAction();
@@ -447,6 +451,7 @@ private:
     int m_nextAction = 0;
     TodoList::EntryId m_lastIdAtTick = 0;
     milliseconds m_lastTickBoot = m_clocks.bootClock();
+    Clocks::WallTime m_latestWall = m_clocks.wallClock();
     // The tick in progress: whether it came a second after the last, the running countdowns when it started,
     // and the ticks that came while it waited for an action.
     bool m_oneSecondTick = false;
