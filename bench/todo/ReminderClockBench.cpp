@@ -1,3 +1,4 @@
+#include "support/FakeClocks.h"
 #include "todo/core/ReminderClock.h"
 #include "todo/core/TodoList.h"
 
@@ -12,9 +13,11 @@ void BM_TickRunningCountdowns(benchmark::State& state) {
     for (int64_t i = 0; i < state.range(0); ++i) {
         list.append(u"(-99:59:59)体温测量时间到了！", u"0体温测量时间到了");
     }
-    ReminderClock clock(list, [](const std::u16string&) { return ReminderClock::ActionProgress::Finished; });
+    test::FakeClocks clocks;
+    ReminderClock clock(list, clocks, [](const std::u16string&) { return ReminderClock::ActionProgress::Finished; });
     for (auto _ : state) {
-        clock.tick(u"12:00");
+        clocks.pass(std::chrono::seconds(1));
+        clock.tick();
     }
     benchmark::DoNotOptimize(list.line(0));
 }

@@ -1,3 +1,4 @@
+#include "support/FakeClocks.h"
 #include "todo/TodoListModel.h"
 #include "todo/core/ReminderClock.h"
 #include "todo/core/TodoList.h"
@@ -23,9 +24,11 @@ void BM_TickWithVisibleList(benchmark::State& state) {
     view.resize(400, 240);
     view.show();
     QApplication::processEvents();
-    ReminderClock clock(list, [](const std::u16string&) { return ReminderClock::ActionProgress::Finished; });
+    test::FakeClocks clocks;
+    ReminderClock clock(list, clocks, [](const std::u16string&) { return ReminderClock::ActionProgress::Finished; });
     for (auto _ : state) {
-        clock.tick(u"12:00");
+        clocks.pass(std::chrono::seconds(1));
+        clock.tick();
         view.repaint();
     }
 }

@@ -48,7 +48,7 @@ FrmMain::FrmMain(PlatformServices& platform, QWidget* parent)
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(toQString(texts::kProgramTitle));
     build();
-    m_clock = std::make_unique<ReminderClock>(m_todoList, [this](const std::u16string& action) {
+    m_clock = std::make_unique<ReminderClock>(m_todoList, m_platform.clocks(), [this](const std::u16string& action) {
         // Out of the timer's handler: the save may show an error box, which must not hold the clock's timer.
         QTimer::singleShot(0, this, [this, action] { RunTaskAction(action); });
         return ReminderClock::ActionProgress::StillRunning;
@@ -215,7 +215,7 @@ void FrmMain::Label1_Click(int index) {
 }
 
 void FrmMain::Timer3_Timer() {
-    m_clock->tick(m_platform.timeOfDay());
+    m_clock->tick();
 }
 
 void FrmMain::RunTaskAction(const std::u16string& stored) {

@@ -11,6 +11,7 @@
 
 namespace pennoc {
 
+class Clocks;
 class DesktopNotifications;
 class FileSystem;
 class TextCodec;
@@ -33,6 +34,9 @@ public:
 
     // The desktop's notification list; nothing reaches the desktop before the first notification.
     virtual DesktopNotifications& notifications() = 0;
+
+    // The clocks reminders are timed by.
+    virtual const Clocks& clocks() const = 0;
 
     // A new, empty folder with a name no folder had before, in a place that takes files when the program
     // folder does not (the user's runtime folder, else the temporary folder). Throws StorageError.

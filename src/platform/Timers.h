@@ -3,7 +3,6 @@
 #include <chrono>
 #include <functional>
 #include <memory>
-#include <string>
 
 namespace pennoc {
 
@@ -16,13 +15,11 @@ public:
     virtual bool isActive() const = 0;
 };
 
-// The time of day and the timers of the interface thread.
+// The timers of the interface thread.
 class Timers {
 public:
     virtual ~Timers() = default;
 
-    // The current time of day as "hh:mm" on the 24-hour clock.
-    virtual std::u16string timeOfDay() const = 0;
     virtual std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
                                                        std::function<void()> onTick) = 0;
 };

@@ -15,4 +15,10 @@ void enterCountdown(const QString& window, const QString& minutes, const QString
     clickAt(window, {381, 422}); // "保存"
 }
 
+void chooseShutdown(const QString& window) {
+    clickAt(window, {353, 141}); // "更改" of the action line
+    clickAt(window, {243, 142}); // "关机或睡眠"
+    clickAt(window, {325, 478}); // "应用"
+}
+
 } // namespace pennoc::test

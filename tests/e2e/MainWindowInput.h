@@ -20,5 +20,7 @@ inline constexpr QPoint kPopupConfirm{137, 159};
 
 // Enters a countdown of whole minutes through the shown to-do page and saves it; the pointer is left on "保存".
 void enterCountdown(const QString& window, const QString& minutes, const QString& title);
+// Chooses "关机或睡眠" with its first choice, shutting down, as the next saved entry's action.
+void chooseShutdown(const QString& window);
 
 } // namespace pennoc::test

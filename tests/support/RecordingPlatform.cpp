@@ -144,6 +144,7 @@ std::unique_ptr<PeriodicTimer> RecordingPlatform::createTimer(std::chrono::milli
 
 void RecordingPlatform::tick(std::chrono::milliseconds interval, int times) {
     for (int i = 0; i < times; ++i) {
+        fakeClocks.pass(interval);
         // A tick may create or destroy timers, so the running ones are picked before any fires.
         std::vector<FakeTimer*> due;
         for (FakeTimer* timer : m_timers) {

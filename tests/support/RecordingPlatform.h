@@ -2,6 +2,7 @@
 
 #include "app/platform/LocalFileSystem.h"
 #include "platform/PlatformServices.h"
+#include "support/FakeClocks.h"
 #include "support/RecordingNotifications.h"
 
 #include <deque>
@@ -16,8 +17,9 @@ class FakeTimer;
 // A platform for tests: real files in a folder of the test's choosing and the real text codec; everything
 // else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>", "powerOff",
 // "suspend", "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console
-// <text>", "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them; a timer still
-// handling a tick misses the next ones, as Qt's do. It needs no Qt, and so has no text codec: QtRecordingPlatform
+// <text>", "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them, and each tick
+// comes its interval after the one before on the clocks; a timer still handling a tick misses the next ones,
+// as Qt's do. It needs no Qt, and so has no text codec: QtRecordingPlatform
 // adds the real one and Qt's event handling.
 class RecordingPlatform : public PlatformServices {
 public:
@@ -29,7 +31,7 @@ public:
     bool previousInstanceRunning() override { return previousInstance; }
     FileSystem& files() override { return fileSystem ? *fileSystem : m_files; }
     const TextCodec& textCodec() const override;
-    std::u16string timeOfDay() const override { return now; }
+    const Clocks& clocks() const override { return fakeClocks; }
     std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
                                                std::function<void()> onTick) override;
     void playSound(const std::filesystem::path& file) override;
@@ -59,7 +61,7 @@ public:
     RecordingNotifications desktopNotifications;
     // Called with each recorded call as it happens (to look at the disk at that moment, say).
     std::function<void(const std::string&)> onCall;
-    std::u16string now = u"12:00";
+    FakeClocks fakeClocks;
     bool previousInstance = false;
     bool confirmAnswer = true;
     // Answers for the next file dialogs, in order; an empty deque answers "cancelled".

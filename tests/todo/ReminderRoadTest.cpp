@@ -103,6 +103,21 @@ TEST_F(ReminderRoadTest, ShutdownSampleSavesTheNotesAndPowersOffOnceAfterHalfAnH
     EXPECT_EQ(m_platform.count("powerOff"), 1);
 }
 
+TEST_F(ReminderRoadTest, AShutdownThatFellDueWhileTheMachineSleptOnlySaysSo) {
+    showTodoPage();
+    clickAt(centreOf(page().samplesOpener()));
+    clickAt(centreOf(page().sampleButton(5)));
+    m_platform.tick(1000ms, 10);
+    // The machine sleeps through the end of the half hour.
+    m_platform.fakeClocks.pass(40min);
+    m_platform.tick(1000ms, 1);
+    EXPECT_EQ(line(0), u"(已经完成项目)关机");
+    EXPECT_EQ(m_platform.count("command "), 0);
+    const std::vector<FrmMessage*> popups = openPopups();
+    ASSERT_EQ(popups.size(), 1u);
+    EXPECT_EQ(shownText(popups.front()), "待办|关机\n关机或睡眠没有执行：这条提醒来晚了，本应在 12:30 到时。");
+}
+
 TEST_F(ReminderRoadTest, APopUpOpenedUnderTheRestingPointerClosesWithItsOkLabel) {
     showTodoPage();
     m_window.todoList().append(u"(-00:00:00)体温测量时间到了！", u"0体温测量时间到了");
@@ -215,10 +230,8 @@ TEST_F(ReminderRoadTest, AFailedSaveCancelsAPowerActionButNotTheClock) {
 
 TEST_F(ReminderRoadTest, TimeOfDayRemindersFireOnTheirMinute) {
     m_window.todoList().append(u"(+12:01)午饭", u"3/tmp/menu.txt");
-    m_platform.now = u"12:00";
-    m_platform.tick(1000ms, 5);
+    m_platform.tick(1000ms, 59);
     EXPECT_EQ(line(0), u"(+12:01)午饭");
-    m_platform.now = u"12:01";
     m_platform.tick(1000ms, 1);
     EXPECT_EQ(line(0), u"(已经完成项目)午饭");
     EXPECT_EQ(m_platform.calls.back(), "open /tmp/menu.txt");

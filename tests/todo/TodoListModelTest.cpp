@@ -1,5 +1,6 @@
 #include "todo/TodoListModel.h"
 
+#include "support/FakeClocks.h"
 #include "todo/core/ReminderClock.h"
 #include "todo/core/TodoList.h"
 
@@ -46,12 +47,14 @@ TEST_F(TodoListModelTest, TickReportsOnlyTheRowsItRewrote) {
          {u"(-00:10:00)a", u"(-00:10:00)b", u"(没有设定时间)c", u"(+08:00)d", u"(-00:00:00)e", u"(-00:10:00)f"}) {
         list.append(line, u"0");
     }
-    ReminderClock clock(list, [this](const std::u16string&) {
+    test::FakeClocks clocks;
+    ReminderClock clock(list, clocks, [this](const std::u16string&) {
         // The completed line is already announced when the pop-up opens.
         EXPECT_EQ(changedRanges(), (QStringList{"0-1", "4-4"}));
         return ReminderClock::ActionProgress::Finished;
     });
-    clock.tick(u"12:00");
+    clocks.pass(std::chrono::seconds(1));
+    clock.tick();
     EXPECT_EQ(changedRanges(), QStringList{"5-5"});
     EXPECT_EQ(model.index(1).data().toString(), QStringLiteral("(-00:09:59)b"));
 }

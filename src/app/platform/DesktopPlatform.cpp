@@ -16,7 +16,6 @@
 #include <QLockFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTime>
 #include <QTimer>
 #include <cstdio>
 
@@ -90,8 +89,8 @@ const TextCodec& DesktopPlatform::textCodec() const {
     return m_codec;
 }
 
-std::u16string DesktopPlatform::timeOfDay() const {
-    return QTime::currentTime().toString(QStringLiteral("hh:mm")).toStdU16String();
+const Clocks& DesktopPlatform::clocks() const {
+    return m_clocks;
 }
 
 std::unique_ptr<PeriodicTimer> DesktopPlatform::createTimer(std::chrono::milliseconds interval,

@@ -2,6 +2,7 @@
 
 #include "app/platform/Gb18030Codec.h"
 #include "app/platform/LocalFileSystem.h"
+#include "app/platform/SystemClocks.h"
 #include "platform/PlatformServices.h"
 
 #include <QString>
@@ -24,7 +25,7 @@ public:
     bool previousInstanceRunning() override;
     FileSystem& files() override;
     const TextCodec& textCodec() const override;
-    std::u16string timeOfDay() const override;
+    const Clocks& clocks() const override;
     std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
                                                std::function<void()> onTick) override;
     void playSound(const std::filesystem::path& file) override;
@@ -49,6 +50,7 @@ private:
     QString m_executablePath;
     LocalFileSystem m_files;
     Gb18030Codec m_codec;
+    SystemClocks m_clocks;
     std::unique_ptr<QLockFile> m_instanceLock;
     // Loaded at the first sound, so the audio machinery costs nothing at start-up.
     std::unique_ptr<SoundPlayer> m_sound;

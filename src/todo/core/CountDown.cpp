@@ -1,8 +1,13 @@
 #include "todo/core/CountDown.h"
 
+#include <algorithm>
+
 namespace pennoc {
 
 namespace {
+
+constexpr std::int64_t kSecondsPerMinute = 60;
+constexpr std::int64_t kSecondsPerHour = 3600;
 
 // The leading decimal number of the field at 0-based `position`, two characters wide; 0 without digits.
 int numberAt(std::u16string_view text, std::size_t position) {
@@ -14,9 +19,20 @@ int numberAt(std::u16string_view text, std::size_t position) {
 }
 
 // Every value here is read from a two-digit field or is 59, so it never needs a third digit.
-void appendTwoDigits(std::u16string& text, int value) {
+void appendTwoDigits(std::u16string& text, std::int64_t value) {
     text.push_back(static_cast<char16_t>(u'0' + value / 10));
     text.push_back(static_cast<char16_t>(u'0' + value % 10));
+}
+
+std::u16string remainingText(std::int64_t hours, std::int64_t minutes, std::int64_t seconds) {
+    std::u16string text;
+    text.reserve(8);
+    appendTwoDigits(text, hours);
+    text.push_back(u':');
+    appendTwoDigits(text, minutes);
+    text.push_back(u':');
+    appendTwoDigits(text, seconds);
+    return text;
 }
 
 } // namespace
@@ -35,14 +51,34 @@ std::u16string CountDownOneSecond(std::u16string_view remaining) {
             --hours;
         }
     }
-    std::u16string earlier;
-    earlier.reserve(8);
-    appendTwoDigits(earlier, hours);
-    earlier.push_back(u':');
-    appendTwoDigits(earlier, minutes);
-    earlier.push_back(u':');
-    appendTwoDigits(earlier, seconds);
-    return earlier;
+    return remainingText(hours, minutes, seconds);
+}
+
+std::u16string CountDownSeconds(std::u16string_view remaining, std::int64_t seconds) {
+    std::int64_t hours = numberAt(remaining, 0);
+    std::int64_t minutes = numberAt(remaining, 3);
+    std::int64_t secondsField = numberAt(remaining, 6);
+    // A field above 59 is counted down as it stands until it wraps; each wrap leaves 59.
+    if (seconds <= secondsField) {
+        return remainingText(hours, minutes, secondsField - seconds);
+    }
+    seconds -= secondsField;
+    if (seconds <= minutes * kSecondsPerMinute) {
+        const std::int64_t left = minutes * kSecondsPerMinute - seconds;
+        return remainingText(hours, left / kSecondsPerMinute, left % kSecondsPerMinute);
+    }
+    seconds -= minutes * kSecondsPerMinute;
+    const std::int64_t left = seconds < hours * kSecondsPerHour ? hours * kSecondsPerHour - seconds : 0;
+    return remainingText(left / kSecondsPerHour, left % kSecondsPerHour / kSecondsPerMinute, left % kSecondsPerMinute);
+}
+
+std::int64_t secondsToZero(std::u16string_view remaining) {
+    if (remaining == u"00:00:00") {
+        return 0;
+    }
+    // Text whose numbers are all zero still takes a call to become "00:00:00".
+    return std::max<std::int64_t>(1, numberAt(remaining, 0) * kSecondsPerHour +
+                                         numberAt(remaining, 3) * kSecondsPerMinute + numberAt(remaining, 6));
 }
 
 } // namespace pennoc

@@ -2,6 +2,7 @@
 
 #include "todo/core/CountDown.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace pennoc {
@@ -73,6 +74,19 @@ TEST(CountDownTest, TakesOneSecondAndBorrowsAcrossFields) {
 
 TEST(CountDownTest, StopsAtZero) {
     EXPECT_EQ(CountDownOneSecond(u"00:00:00"), u"00:00:00");
+}
+
+// After a sleep the clock counts many seconds at once; the line must read as after that many ticks.
+TEST(CountDownTest, ManySecondsAtOnceReadAsThatManySingleSeconds) {
+    for (const std::u16string_view start : {u"01:02:03", u"00:75:99", u"2x:9:7y", u"0a:00:00", u"99:99:99"}) {
+        std::u16string oneByOne(start);
+        const std::int64_t toZero = secondsToZero(start);
+        for (std::int64_t seconds = 1; seconds <= toZero + 2; ++seconds) {
+            oneByOne = CountDownOneSecond(oneByOne);
+            ASSERT_EQ(CountDownSeconds(start, seconds), oneByOne) << seconds;
+            ASSERT_EQ(secondsToZero(oneByOne), std::max<std::int64_t>(toZero - seconds, 0)) << seconds;
+        }
+    }
 }
 
 } // namespace
