@@ -38,7 +38,10 @@ constexpr int kInnerWidth = 6390;
 constexpr int kInnerHeight = 7605;
 constexpr std::chrono::milliseconds kClockInterval{1000};
 
-const QString kSaveFailed = QStringLiteral("无法保存便笺，磁盘上仍是上一次保存的内容。");
+const QString kCannotPrepare = QStringLiteral("无法创建便笺的存储位置。");
+const QString kCannotLoad = QStringLiteral("无法读取便笺，程序将退出，已保存的便笺不会被改动。");
+const QString kSaveFailed = QStringLiteral("无法保存便笺，有些更改没有写到磁盘上；每条便笺仍在磁盘上的某个文件里。");
+const QString kSavedWithWarning = QStringLiteral("便笺已保存，但有一处问题：");
 constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
 
 QString storageErrorText(const QString& what, const StorageError& error) {
@@ -154,7 +157,9 @@ void FrmMain::Form_Initialize() {
     try {
         m_storage.prepare();
     } catch (const StorageError& error) {
-        reportStorageError(QStringLiteral("无法创建便笺的存储位置。"), error);
+        reportStorageError(kCannotPrepare, error);
+    } catch (const std::exception& error) {
+        reportStorageError(kCannotPrepare, StorageError(m_storage.notesFolder(), error.what()));
     }
 }
 
@@ -162,7 +167,10 @@ bool FrmMain::Form_Load() {
     try {
         LoadData();
     } catch (const StorageError& error) {
-        reportStorageError(QStringLiteral("无法读取便笺，程序将退出，已保存的便笺不会被改动。"), error);
+        reportStorageError(kCannotLoad, error);
+        return false;
+    } catch (const std::exception& error) {
+        reportStorageError(kCannotLoad, StorageError(m_storage.notesFolder(), error.what()));
         return false;
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -181,24 +189,36 @@ void FrmMain::LoadData() {
             registry::UnregisterAutoRun(m_platform);
         }
     }
-    m_notesPage->showLoadedNotes(std::move(stored.texts));
+    m_notesPage->showLoadedNotes(std::move(stored.texts), std::move(stored.origins));
     reportLoadWarnings(stored.warnings);
 }
 
 bool FrmMain::SaveData() {
-    const std::optional<StorageError> error = trySave();
+    const std::optional<StorageError> error = trySave(true);
     if (error) {
         reportStorageError(kSaveFailed, *error);
     }
     return !error;
 }
 
-std::optional<StorageError> FrmMain::trySave() {
+std::optional<StorageError> FrmMain::trySave(bool personPresent) {
     try {
-        m_storage.save(m_notesPage->book().textsToSave(), m_autoRunEnabled);
+        SavedNotes saved =
+            m_storage.save(m_notesPage->book().textsToSave(), m_autoRunEnabled, m_notesPage->book().originsToSave());
+        m_notesPage->recordSaved(std::move(saved.origins));
+        // The notes are saved; what went wrong beside them must still be heard of.
+        for (const StorageError& warning : saved.warnings) {
+            if (personPresent) {
+                reportStorageError(kSavedWithWarning, warning);
+            } else {
+                m_platform.reportToConsole(storageErrorText(kSavedWithWarning, warning).toStdU16String());
+            }
+        }
         return std::nullopt;
     } catch (const StorageError& error) {
         return error;
+    } catch (const std::bad_alloc&) {
+        return StorageError(m_storage.notesFolder(), "out of memory");
     }
 }
 
@@ -317,7 +337,7 @@ void FrmMain::exitProgram() {
         return;
     }
     m_notesPage->writeBackEditor();
-    if (const std::optional<StorageError> error = trySave()) {
+    if (const std::optional<StorageError> error = trySave(true)) {
         reportStorageError(kSaveFailed, *error);
         // A termination request may have come while the boxes were open; it has ended the program then.
         const bool quit =
@@ -338,7 +358,7 @@ void FrmMain::exitWithoutAsking() {
         return;
     }
     m_notesPage->writeBackEditor();
-    if (const std::optional<StorageError> error = trySave()) {
+    if (const std::optional<StorageError> error = trySave(false)) {
         rescueNotes(*error);
         endProgram(1);
         return;
@@ -351,7 +371,7 @@ bool FrmMain::commitSessionData(const std::function<bool()>& mayAsk) {
         return true;
     }
     m_notesPage->writeBackEditor();
-    const std::optional<StorageError> error = trySave();
+    const std::optional<StorageError> error = trySave(false);
     if (!error) {
         return true;
     }

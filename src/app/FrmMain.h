@@ -80,8 +80,9 @@ private:
     void layOut();
     void buildTodoPage();
     void showRestingTitleImages();
-    // SaveData without a word to anyone: the failure is returned.
-    std::optional<StorageError> trySave();
+    // SaveData without a word about its failure, which is returned. Problems beside a successful save are
+    // shown when a person is there to see them, and always printed.
+    std::optional<StorageError> trySave(bool personPresent);
     // Reports a failed save on standard error and writes the notes to a rescue folder.
     void rescueNotes(const StorageError& saveError);
     void reportStorageError(const QString& what, const StorageError& error);

@@ -95,8 +95,8 @@ void NotesPage::build() {
     connect(m_picture4, &PictureBox::clicked, this, &NotesPage::Picture4_Click);
 }
 
-void NotesPage::showLoadedNotes(std::vector<std::u16string> texts) {
-    m_book.load(std::move(texts));
+void NotesPage::showLoadedNotes(std::vector<std::u16string> texts, std::vector<NoteOrigin> origins) {
+    m_book.load(std::move(texts), std::move(origins));
     {
         const QScopedValueRollback syncing(m_syncingList, true);
         m_list1->clear();
