@@ -406,14 +406,24 @@ TEST_F(NoteStorageTest, ALinkedNoteStaysALinkAndOnlyRegularTargetsAreRead) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(test::readBytes(notes() / "3.txt"), "\r\n");
 
-    // Removing the note before it moves the link up; the removed linked note's file never receives the
-    // next note's edit, and removing a link never removes its file.
-    saved = m_storage.save({u"edited", u"", u"added"}, false, {saved.origins[1], saved.origins[2], kNewNote});
+    // Removing the note before it moves the link up.
+    m_storage.save({u"edited", u"", u"added"}, false, {saved.origins[1], saved.origins[2], kNewNote});
     EXPECT_EQ(fs::read_symlink(notes() / "0.txt"), "../outside.txt");
-    saved = m_storage.save({u"private", u"added"}, false, {saved.origins[1], saved.origins[2]});
-    EXPECT_EQ(test::readBytes(outside), "edited\r\n");
-    EXPECT_FALSE(fs::is_symlink(notes() / "0.txt"));
-    EXPECT_EQ(m_storage.load().texts, (Texts{u"private", u"added"}));
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"edited", u"", u"added"}));
+}
+
+TEST_F(NoteStorageTest, ARemovedLinkedNotesFileNeverReceivesTheNextNote) {
+    m_storage.prepare();
+    const fs::path outside = m_folder.path() / "outside.txt";
+    test::writeBytes(outside, "outside\r\n");
+    test::writeBytes(notes() / "0.txt", "plain\r\n");
+    fs::create_symlink(outside, notes() / "1.txt");
+    const StoredNotes stored = m_storage.load();
+    // The linked note is removed and a new one written in the same session: it takes the number, not the file.
+    m_storage.save({u"plain", u"private"}, false, {stored.origins[0], kNewNote});
+    EXPECT_EQ(test::readBytes(outside), "outside\r\n");
+    EXPECT_FALSE(fs::is_symlink(notes() / "1.txt"));
+    EXPECT_EQ(test::readBytes(notes() / "1.txt"), "private\r\n");
 }
 
 TEST_F(NoteStorageTest, ALinkedFileReplacedMeanwhileIsKeptAndTheNoteGetsAFileOfItsOwn) {
