@@ -235,6 +235,7 @@ StoredNotes NoteStorage::load() {
     if (!m_files.isFolder(notesFolder())) {
         return stored;
     }
+    rememberFolder();
     const fs::path resolvedFolder = m_files.linkEnd(notesFolder());
     std::vector<fs::path> files;
     for (const fs::path& entry : m_files.listEntries(notesFolder())) {
@@ -314,7 +315,16 @@ std::string NoteStorage::encodeNote(const std::u16string& text, std::size_t inde
     return std::move(*bytes);
 }
 
-bool NoteStorage::isAsLeft(const KnownNote& note) const {
+void NoteStorage::rememberFolder() {
+    const EntryStatus folder = m_files.status(notesFolder(), true);
+    m_folderIdentity = folder.identity;
+    m_folderModified = folder.modified;
+}
+
+bool NoteStorage::isAsLeft(const KnownNote& note, bool folderAsLeft) const {
+    if (folderAsLeft) {
+        return true;
+    }
     const EntryStatus status = m_files.status(notesFolder() / note.fileName, false);
     return status.kind != EntryStatus::Kind::missing && status.identity == note.identity && status.size == note.size;
 }
@@ -355,13 +365,15 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
     const std::size_t count = texts.size();
     // Which known note each listed one is; a known note is one listed note at most.
     std::vector<NoteOrigin> taken(count, kNewNote);
-    std::unordered_set<NoteOrigin> listed;
+    std::unordered_set<NoteOrigin> listed(count);
+    const EntryStatus folder = m_files.status(notesFolder(), true);
+    const bool folderAsLeft = m_folderIdentity == folder.identity && m_folderModified == folder.modified;
     for (std::size_t i = 0; i < count && i < origins.size(); ++i) {
         const auto known = m_known.find(origins[i]);
         if (known == m_known.end() || listed.contains(origins[i])) {
             continue;
         }
-        if (isAsLeft(known->second)) {
+        if (isAsLeft(known->second, folderAsLeft)) {
             listed.insert(origins[i]);
             taken[i] = origins[i];
         } else {
@@ -370,7 +382,7 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
             m_known.erase(known);
         }
     }
-    std::unordered_map<std::string, NoteOrigin> owners;
+    std::unordered_map<std::string, NoteOrigin> owners(m_known.size());
     std::uint64_t highestNumber = 0;
     for (const auto& [origin, note] : m_known) {
         owners.emplace(note.fileName.string(), origin);
@@ -497,6 +509,7 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
     }
     if (renumbered || std::find(changed.begin(), changed.end(), true) != changed.end()) {
         m_files.syncFolder(notesFolder());
+        rememberFolder();
     }
 
     if (m_storedFlag != autoRun) {

@@ -99,7 +99,8 @@ private:
     // The bytes of a note's file; throws StorageError for a note that would not read back exactly.
     std::string encodeNote(const std::u16string& text, std::size_t index) const;
     std::filesystem::path keepUnreadableOriginal(const std::filesystem::path& file, const std::string& bytes);
-    bool isAsLeft(const KnownNote& note) const;
+    bool isAsLeft(const KnownNote& note, bool folderAsLeft) const;
+    void rememberFolder();
     void remember(KnownNote& note) const;
     // False, with a warning, when the linked file is no longer the one that was read.
     bool writeLinkedNote(const std::filesystem::path& resolvedFolder, KnownNote& note, const std::string& bytes,
@@ -112,6 +113,10 @@ private:
     // Every note file the storage knows of, listed or not, by the origin it gave it.
     std::unordered_map<NoteOrigin, KnownNote> m_known;
     NoteOrigin m_lastOrigin = kNewNote;
+    // The notes folder as the last load or save left it: while its entries did not change, neither did the
+    // files that its names lead to.
+    std::optional<FileIdentity> m_folderIdentity;
+    std::int64_t m_folderModified = 0;
     // The flag as the flag file holds it, when known.
     std::optional<bool> m_storedFlag;
 };

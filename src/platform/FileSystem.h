@@ -43,6 +43,8 @@ struct EntryStatus {
     std::optional<std::uint32_t> group;
     FileIdentity identity;
     std::uint64_t size = 0;
+    // When its content (for a folder: its list of entries) last changed, in the system's own units.
+    std::int64_t modified = 0;
 };
 
 // The file operations the storage needs. Every mutating call either succeeds or throws StorageError.

@@ -54,6 +54,8 @@ EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
         if (GetFileInformationByHandle(file, &info)) {
             status.identity = {info.dwVolumeSerialNumber, joined(info.nFileIndexHigh, info.nFileIndexLow)};
             status.size = joined(info.nFileSizeHigh, info.nFileSizeLow);
+            status.modified = static_cast<std::int64_t>(
+                joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
         }
         CloseHandle(file);
     }
