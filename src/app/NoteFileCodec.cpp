@@ -102,8 +102,9 @@ NoteFileCodec::Reading NoteFileCodec::decode(std::string_view bytes) const {
     if (ours || (codePage && !beyondAscii)) {
         return reading;
     }
+    // Also where the system has no GB18030 converter at all.
     std::u16string utf8;
-    if (beyondAscii && m_codec.decodeUtf8(bytes, utf8)) {
+    if (m_codec.decodeUtf8(bytes, utf8)) {
         return {std::move(utf8), true};
     }
     reading.readable = codePage;
