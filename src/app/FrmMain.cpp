@@ -138,6 +138,8 @@ void FrmMain::Form_Initialize() {
         m_storage.prepare();
     } catch (const StorageError& error) {
         m_messages.preparationFailed(error);
+    } catch (const std::exception& error) {
+        m_messages.preparationFailed(StorageError(m_storage.notesFolder(), error.what()));
     }
 }
 
@@ -146,6 +148,9 @@ bool FrmMain::Form_Load() {
         LoadData();
     } catch (const StorageError& error) {
         m_messages.loadFailed(error);
+        return false;
+    } catch (const std::exception& error) {
+        m_messages.loadFailed(StorageError(m_storage.notesFolder(), error.what()));
         return false;
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -160,7 +165,7 @@ void FrmMain::LoadData() {
         m_autoRunEnabled = *stored.autoRun;
         applyAutoRun();
     }
-    m_notesPage->showLoadedNotes(std::move(stored.texts));
+    m_notesPage->showLoadedNotes(std::move(stored.texts), std::move(stored.origins));
     m_messages.loadWarnings(stored.warnings);
 }
 
@@ -173,20 +178,25 @@ void FrmMain::applyAutoRun() {
 }
 
 bool FrmMain::SaveData() {
-    const std::optional<StorageError> error = storeEditorAndSave();
+    const std::optional<StorageError> error = storeEditorAndSave(true);
     if (error) {
         m_messages.saveFailed(*error);
     }
     return !error;
 }
 
-std::optional<StorageError> FrmMain::storeEditorAndSave() {
+std::optional<StorageError> FrmMain::storeEditorAndSave(bool personPresent) {
     m_notesPage->writeBackEditor();
     try {
-        m_storage.save(m_notes.textsToSave(), m_autoRunEnabled);
+        SavedNotes saved = m_storage.save(m_notes.textsToSave(), m_autoRunEnabled, m_notes.originsToSave());
+        m_notes.recordSaved(std::move(saved.origins));
+        // The notes are saved; what went wrong beside them must still be heard of.
+        m_messages.savedWithWarnings(saved.warnings, personPresent);
         return std::nullopt;
     } catch (const StorageError& error) {
         return error;
+    } catch (const std::bad_alloc&) {
+        return StorageError(m_storage.notesFolder(), "out of memory");
     }
 }
 
@@ -262,7 +272,7 @@ void FrmMain::exitProgram() {
     if (m_ending) {
         return;
     }
-    if (const std::optional<StorageError> error = storeEditorAndSave()) {
+    if (const std::optional<StorageError> error = storeEditorAndSave(true)) {
         m_messages.saveFailed(*error);
         // A termination request may have come while the boxes were open; it has ended the program then.
         const bool quit = !m_ending && m_messages.confirmQuitUnsaved();
@@ -281,7 +291,7 @@ void FrmMain::exitWithoutAsking() {
     if (m_ending) {
         return;
     }
-    if (const std::optional<StorageError> error = storeEditorAndSave()) {
+    if (const std::optional<StorageError> error = storeEditorAndSave(false)) {
         rescueNotes(*error);
         endProgram(1);
         return;
@@ -293,7 +303,7 @@ bool FrmMain::commitSessionData(const std::function<bool()>& mayAsk) {
     if (m_ending) {
         return true;
     }
-    const std::optional<StorageError> error = storeEditorAndSave();
+    const std::optional<StorageError> error = storeEditorAndSave(false);
     if (!error) {
         return true;
     }

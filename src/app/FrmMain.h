@@ -82,8 +82,9 @@ private:
     void buildTodoPage();
     void applyAutoRun();
     // The one save of every way out and every reminder: the editor's note stored, then SaveData without a
-    // word to anyone; the failure is returned.
-    std::optional<StorageError> storeEditorAndSave();
+    // word about its failure, which is returned. Problems beside a successful save are shown when a person is
+    // there to see them, and always printed.
+    std::optional<StorageError> storeEditorAndSave(bool personPresent);
     // Tab goes from the page tabs through the shown page to the title band's buttons.
     void orderTabs();
     // Reports a failed save on standard error and writes the notes to a rescue folder.

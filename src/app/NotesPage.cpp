@@ -110,8 +110,8 @@ std::vector<QWidget*> NotesPage::tabOrder() const {
     return {m_picture4, m_label2[0], m_label2[1], m_label2[2], m_list1, m_text1};
 }
 
-void NotesPage::showLoadedNotes(std::vector<std::u16string> texts) {
-    m_book.load(std::move(texts));
+void NotesPage::showLoadedNotes(std::vector<std::u16string> texts, std::vector<NoteOrigin> origins) {
+    m_book.load(std::move(texts), std::move(origins));
     {
         const QScopedValueRollback syncing(m_syncingList, true);
         m_list1->clear();

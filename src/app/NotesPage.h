@@ -28,7 +28,9 @@ public:
 
     const NoteBook& book() const { return m_book; }
     // Shows the notes read at start-up.
-    void showLoadedNotes(std::vector<std::u16string> texts);
+    void showLoadedNotes(std::vector<std::u16string> texts, std::vector<NoteOrigin> origins = {});
+    // Where the last save put the notes.
+    void recordSaved(std::vector<NoteOrigin> origins) { m_book.recordSaved(std::move(origins)); }
     // Stores the editor's text into the note it holds (before a save).
     void writeBackEditor();
 

@@ -9,7 +9,8 @@ namespace pennoc {
 
 namespace {
 
-constexpr std::u16string_view kSaveFailed = u"无法保存便笺，磁盘上仍是上一次保存的内容。";
+constexpr std::u16string_view kSaveFailed = u"无法保存便笺，有些更改没有写到磁盘上；每条便笺仍在磁盘上的某个文件里。";
+constexpr std::u16string_view kSavedWithWarning = u"便笺已保存，但有一处问题：";
 constexpr std::u16string_view kQuitAnyway = u"便笺没有保存成功。仍要退出吗？退出后，上次保存之后的更改将会丢失。";
 
 QString reasonText(const StorageError& error) {
@@ -60,6 +61,16 @@ void StorageMessages::loadWarnings(const std::vector<StorageError>& warnings) {
     }
     m_console.reportToConsole(all.toStdU16String());
     m_dialogs.showErrorMessage(std::u16string(texts::kProgramTitle), listed.toStdU16String());
+}
+
+void StorageMessages::savedWithWarnings(const std::vector<StorageError>& warnings, bool personPresent) {
+    for (const StorageError& warning : warnings) {
+        if (personPresent) {
+            report(kSavedWithWarning, warning);
+        } else {
+            m_console.reportToConsole(errorText(kSavedWithWarning, warning));
+        }
+    }
 }
 
 void StorageMessages::saveFailedUnattended(const StorageError& error) {

@@ -19,6 +19,9 @@ public:
     void preparationFailed(const StorageError& error);
     void loadFailed(const StorageError& error);
     void saveFailed(const StorageError& error);
+    // Problems beside a save that succeeded (the flag file, a linked file changed meanwhile); in a box only
+    // where a person is there to read it.
+    void savedWithWarnings(const std::vector<StorageError>& warnings, bool personPresent);
     // One box for the whole start, however many files.
     void loadWarnings(const std::vector<StorageError>& warnings);
     // Standard error only, for the end without a person: the failed save, then where the notes went.

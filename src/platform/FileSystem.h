@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -25,6 +27,26 @@ private:
     std::string m_reason;
 };
 
+// Which file an entry is: the same pair means the same file, whatever names lead to it.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// What the system tells of one entry, without opening it.
+struct EntryStatus {
+    enum class Kind { missing, file, folder, link, other };
+    Kind kind = Kind::missing;
+    std::filesystem::perms permissions = std::filesystem::perms::none;
+    // The owning group, where the system has groups.
+    std::optional<std::uint32_t> group;
+    FileIdentity identity;
+    std::uint64_t size = 0;
+    // When its content (for a folder: its list of entries) last changed, in the system's own units.
+    std::int64_t modified = 0;
+};
+
 // The file operations the storage needs. Every mutating call either succeeds or throws StorageError.
 // Paths are followed through symbolic links unless a call says otherwise.
 class FileSystem {
@@ -46,6 +68,9 @@ public:
     virtual std::filesystem::path linkText(const std::filesystem::path& link) const = 0;
     virtual void createLink(const std::filesystem::path& text, const std::filesystem::path& link) = 0;
 
+    // The entry itself (followLinks false) or what its chain of links ends at; a failure reads as missing.
+    virtual EntryStatus status(const std::filesystem::path& path, bool followLinks) const = 0;
+
     // Creates the folder with exactly these permissions.
     virtual void createFolder(const std::filesystem::path& path, std::filesystem::perms permissions) = 0;
     // Removes a file, a link (never what it points at) or a folder with everything in it; a missing path is
@@ -61,11 +86,18 @@ public:
     // an ordinary file is an error, found without waiting for a writer.
     virtual std::string readFile(const std::filesystem::path& path, std::size_t limit) const = 0;
 
-    // Creates or truncates the file, writes the bytes and gives it exactly `permissions`. The bytes are
-    // certain to be on the disk after the next syncFolder of the folder that holds the file.
+    // Creates or truncates the file, writes the bytes and gives it exactly `permissions`.
     virtual void writeFile(const std::filesystem::path& path, std::string_view bytes,
                            std::filesystem::perms permissions) = 0;
-    // Makes the folder's files and entries (creations, renames) durable.
+    // Creates a file that did not exist, never through a link, writes the bytes and gives it exactly
+    // `permissions` and, when it can, `group`. An existing entry of any kind is an error.
+    virtual void createFile(const std::filesystem::path& path, std::string_view bytes,
+                            std::filesystem::perms permissions, std::optional<std::uint32_t> group) = 0;
+    // Puts the file's bytes on the disk.
+    virtual void flushFile(const std::filesystem::path& path) = 0;
+    // Removes a file or a link (never what it points at); a folder is an error, a missing path is not.
+    virtual void removeFile(const std::filesystem::path& path) = 0;
+    // Makes the folder's entries (creations, renames, removals) durable; a file's bytes need flushFile.
     virtual void syncFolder(const std::filesystem::path& path) = 0;
 };
 

@@ -25,8 +25,9 @@ public:
     virtual std::filesystem::path programFolder() const = 0;
     virtual std::u16string executableName() const = 0;
 
-    // True when another copy runs for the same program folder. The first copy to ask keeps the claim
-    // until it ends; a claim left by a killed copy does not count.
+    // True when another copy runs on the same data folder, or when that cannot be told (said to the
+    // person first). The first copy to ask keeps the claim until it ends; a claim left by a killed copy does
+    // not count.
     virtual bool previousInstanceRunning() = 0;
 
     virtual FileSystem& files() = 0;

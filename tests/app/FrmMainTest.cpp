@@ -179,7 +179,9 @@ TEST_F(FrmMainTest, ARefusedExitLeavesTheWindowAsItWas) {
     const QString afterOneNotch = turnWheelOverHours();
     ASSERT_NE(afterOneNotch, atStart);
 
-    failing.failWriteNumber(1);
+    // A file where the notes folder belongs makes the save fail.
+    fs::remove_all(notes());
+    test::writeBytes(notes(), "not a folder");
     m_platform.confirmAnswer = false;
     // The question's "否" is away from the band: the pointer leaves the close box to answer it.
     m_platform.onCall = [&](const std::string& call) {
@@ -231,7 +233,7 @@ TEST_F(FrmMainTest, TheEndOfASessionSavesAndAsksOnlyWhenAllowedButLeavesTheEndin
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(FrmMainTest, UnreadableNotesStopTheStartWithoutTouchingThem) {
+TEST_F(FrmMainTest, UnreadableNotesAreReportedAndNeverTouched) {
     fs::create_directory(notes());
     test::writeBytes(notes() / "0.txt", "precious\r\n");
     test::FailingFileSystem failing;
@@ -239,9 +241,14 @@ TEST_F(FrmMainTest, UnreadableNotesStopTheStartWithoutTouchingThem) {
     m_platform.fileSystem = &failing;
     FrmMain window(m_platform);
     window.Form_Initialize();
-    EXPECT_FALSE(window.Form_Load());
+    EXPECT_TRUE(window.Form_Load());
     EXPECT_EQ(m_platform.count("error "), 1);
+    failing.failReads = false;
+    window.notesPage()->Label2_Click(0);
+    window.notesPage()->editor()->setPlainText(QStringLiteral("new"));
+    window.exitWithoutAsking();
     EXPECT_EQ(test::readBytes(notes() / "0.txt"), "precious\r\n");
+    EXPECT_EQ(test::readBytes(notes() / "1.txt"), "new\r\n");
 }
 
 TEST_F(FrmMainTest, ProblemsFoundAtStartAreListedInOneMessage) {

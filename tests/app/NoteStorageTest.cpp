@@ -5,11 +5,13 @@
 #include "support/FailingCodec.h"
 #include "support/FailingFileSystem.h"
 #include "support/FileHelpers.h"
+#include "support/RecordingFileSystem.h"
 #include "support/TemporaryFolder.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -153,38 +155,34 @@ TEST_F(NoteStorageTest, FlagFileIsReadByItsFirstTrimmedField) {
     EXPECT_EQ(stored.warnings.size(), 1u);
 }
 
-TEST_F(NoteStorageTest, AFailedSaveLeavesTheLastSavedNotesOnDisk) {
+TEST_F(NoteStorageTest, AFailedSaveLeavesEveryTextInAFile) {
     m_storage.prepare();
-    const Texts saved = {u"first", u"second", u"third"};
-    m_storage.save(saved, true);
+    m_storage.save({u"first", u"second", u"third"}, true);
+    const StoredNotes stored = m_storage.load();
 
-    // The disk fills up at the second note file (the flag file is written first).
-    m_files.failWriteNumber(3);
-    EXPECT_THROW(m_storage.save({u"new 1", u"new 2", u"new 3"}, true), StorageError);
-    EXPECT_EQ(m_storage.load().texts, saved);
-    EXPECT_FALSE(fs::exists(m_folder.path() / "Notes.pennoc-new"));
+    // The disk fills up at the second changed note, or a rename is refused: each note is old or new.
+    m_files.failWriteNumber(2);
+    EXPECT_THROW(m_storage.save({u"new 1", u"new 2", u"new 3"}, true, stored.origins), StorageError);
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"new 1", u"second", u"third"}));
+    EXPECT_EQ(noteFileNames(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
 
-    // The folder cannot be created, or either rename of the swap is refused (the flag's own rename is first).
-    m_files.failCreateFolderNumber(1);
-    EXPECT_THROW(m_storage.save({u"changed"}, true), StorageError);
-    EXPECT_EQ(m_storage.load().texts, saved);
-    for (const int rename : {2, 3}) {
-        m_files.failRenameNumber(rename);
-        EXPECT_THROW(m_storage.save({u"changed"}, true), StorageError);
-        EXPECT_EQ(m_storage.load().texts, saved) << rename;
-        EXPECT_TRUE(fs::is_directory(notes()));
-    }
-    m_storage.save({u"changed"}, true);
-    EXPECT_EQ(m_storage.load().texts, Texts{u"changed"});
+    const StoredNotes again = m_storage.load();
+    m_files.failRenameNumber(1);
+    EXPECT_THROW(m_storage.save({u"new 1", u"new 2", u"new 3"}, true, again.origins), StorageError);
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"new 1", u"second", u"third"}));
+    EXPECT_EQ(noteFileNames(), (std::vector<std::string>{"0.txt", "1.txt", "2.txt"}));
 }
 
-TEST_F(NoteStorageTest, AFailedReadStopsTheLoad) {
+TEST_F(NoteStorageTest, AFileThatCannotBeReadIsReportedAndLeftAlone) {
     m_storage.prepare();
     m_storage.save({u"keep me"}, false);
     m_files.failReads = true;
-    EXPECT_THROW(m_storage.load(), StorageError);
+    const StoredNotes stored = m_storage.load();
     m_files.failReads = false;
-    EXPECT_EQ(m_storage.load().texts, Texts{u"keep me"});
+    EXPECT_TRUE(stored.texts.empty());
+    EXPECT_EQ(stored.warnings.size(), 2u);
+    m_storage.save({u"new"}, false, stored.origins);
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"keep me", u"new"}));
 }
 
 TEST_F(NoteStorageTest, AnInterruptedSaveIsFinishedOrRolledBackAtTheNextStart) {
@@ -302,7 +300,7 @@ TEST_F(NoteStorageTest, AFailedConversionFailsTheSaveWithItsReasonAndReplacesNot
     }
 }
 
-TEST_F(NoteStorageTest, EntriesThatAreNoNotesAreMovedIntoTheNewSetUntouched) {
+TEST_F(NoteStorageTest, EntriesThatAreNoNotesStayWhereTheyAreUntouched) {
     m_storage.prepare();
     fs::create_directory(notes() / "archive");
     test::writeBytes(notes() / "archive" / "2019.txt", "old\r\n");
@@ -326,11 +324,12 @@ TEST_F(NoteStorageTest, EntriesThatAreNoNotesAreMovedIntoTheNewSetUntouched) {
     EXPECT_EQ(fs::read_symlink(notes() / "dangling"), "nowhere");
     EXPECT_EQ(m_storage.load().texts, (Texts{u"new note", u"another"}));
 
-    // A folder where a note file is to go stops the save before anything changes.
+    // A folder where a note file would go is passed over; the numbers keep the notes' order.
     fs::create_directory(notes() / "2.txt");
-    EXPECT_THROW(m_storage.save({u"a", u"b", u"c"}, false), StorageError);
+    m_storage.save({u"a", u"b", u"c"}, false);
     EXPECT_TRUE(fs::is_directory(notes() / "2.txt"));
-    EXPECT_EQ(m_storage.load().texts, (Texts{u"new note", u"another"}));
+    EXPECT_EQ(test::readBytes(notes() / "3.txt"), "c\r\n");
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"a", u"b", u"c"}));
 }
 
 TEST_F(NoteStorageTest, FoldersThatTheUserNamedLikeTheSavesOwnAreLeftAlone) {
@@ -358,8 +357,7 @@ TEST_F(NoteStorageTest, PermissionsStayAsTheyWereAndNewDataIsPrivate) {
     fs::permissions(notes(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
     fs::permissions(notes() / "0.txt", shared);
     fs::permissions(flag(), shared | fs::perms::others_read);
-    m_storage.load();
-    m_storage.save({u"first", u"added"}, true);
+    m_storage.save({u"first", u"added"}, true, m_storage.load().origins);
     EXPECT_EQ(mode(notes()), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
     EXPECT_EQ(mode(notes() / "0.txt"), shared);
     EXPECT_EQ(mode(notes() / "1.txt"), fs::perms::owner_read | fs::perms::owner_write);
@@ -389,9 +387,9 @@ TEST_F(NoteStorageTest, ALinkedNoteStaysALinkAndOnlyRegularTargetsAreRead) {
     m_storage.prepare();
     const fs::path outside = m_folder.path() / "outside.txt";
     test::writeBytes(outside, "outside\r\n");
-    fs::permissions(outside, fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(outside, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     test::writeBytes(notes() / "0.txt", "plain\r\n");
-    fs::create_symlink(outside, notes() / "1.txt");
+    fs::create_symlink("../outside.txt", notes() / "1.txt");
     ASSERT_EQ(::mkfifo((m_folder.path() / "fifo").c_str(), 0600), 0);
     fs::create_symlink(m_folder.path() / "fifo", notes() / "2.txt");
 
@@ -400,23 +398,141 @@ TEST_F(NoteStorageTest, ALinkedNoteStaysALinkAndOnlyRegularTargetsAreRead) {
     ASSERT_EQ(stored.warnings.size(), 1u);
     EXPECT_EQ(stored.warnings[0].path(), notes() / "2.txt");
 
-    m_storage.save(stored.texts, false);
-    EXPECT_EQ(fs::read_symlink(notes() / "1.txt"), outside);
+    // An edit goes into the linked file, which the relative link leads to from the notes folder and which
+    // keeps its permissions; a new note never takes the link over.
+    SavedNotes saved = m_storage.save({u"plain", u"edited", u""}, false, stored.origins);
+    EXPECT_EQ(fs::read_symlink(notes() / "1.txt"), "../outside.txt");
     EXPECT_EQ(fs::read_symlink(notes() / "2.txt"), m_folder.path() / "fifo");
-    // An edit goes into the linked file, which keeps its permissions.
-    m_storage.save({u"plain", u"edited"}, false);
-    EXPECT_EQ(fs::read_symlink(notes() / "1.txt"), outside);
     EXPECT_EQ(test::readBytes(outside), "edited\r\n");
-    EXPECT_EQ(fs::status(outside).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(outside).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(test::readBytes(notes() / "3.txt"), "\r\n");
 
-    // Removing the note before it moves the link up; no other note's text reaches its file.
-    m_storage.save({u"edited", u"added"}, false);
-    EXPECT_EQ(fs::read_symlink(notes() / "0.txt"), outside);
-    EXPECT_EQ(test::readBytes(outside), "edited\r\n");
-    // Removing the linked note removes the link, never the file.
-    m_storage.save({u"added"}, false);
+    // Removing the note before it moves the link up.
+    m_storage.save({u"edited", u"", u"added"}, false, {saved.origins[1], saved.origins[2], kNewNote});
+    EXPECT_EQ(fs::read_symlink(notes() / "0.txt"), "../outside.txt");
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"edited", u"", u"added"}));
+}
+
+TEST_F(NoteStorageTest, ARemovedLinkedNotesFileNeverReceivesTheNextNote) {
+    m_storage.prepare();
+    const fs::path outside = m_folder.path() / "outside.txt";
+    test::writeBytes(outside, "outside\r\n");
+    test::writeBytes(notes() / "0.txt", "plain\r\n");
+    fs::create_symlink(outside, notes() / "1.txt");
+    const StoredNotes stored = m_storage.load();
+    // The linked note is removed and a new one written in the same session: it takes the number, not the file.
+    m_storage.save({u"plain", u"private"}, false, {stored.origins[0], kNewNote});
+    EXPECT_EQ(test::readBytes(outside), "outside\r\n");
+    EXPECT_FALSE(fs::is_symlink(notes() / "1.txt"));
+    EXPECT_EQ(test::readBytes(notes() / "1.txt"), "private\r\n");
+}
+
+TEST_F(NoteStorageTest, ALinkedFileReplacedMeanwhileIsKeptAndTheNoteGetsAFileOfItsOwn) {
+    m_storage.prepare();
+    const fs::path outside = m_folder.path() / "outside.txt";
+    test::writeBytes(outside, "outside\r\n");
+    fs::create_symlink(outside, notes() / "0.txt");
+    const StoredNotes stored = m_storage.load();
+    // Another program saves the shared file its own way, as a new file under the same name.
+    test::writeBytes(m_folder.path() / "their copy", "theirs\r\n");
+    fs::rename(m_folder.path() / "their copy", outside);
+
+    const SavedNotes saved = m_storage.save({u"mine"}, false, stored.origins);
+    EXPECT_EQ(test::readBytes(outside), "theirs\r\n");
     EXPECT_FALSE(fs::is_symlink(notes() / "0.txt"));
-    EXPECT_EQ(test::readBytes(outside), "edited\r\n");
+    EXPECT_EQ(test::readBytes(notes() / "0.txt"), "mine\r\n");
+    ASSERT_EQ(saved.warnings.size(), 1u);
+    EXPECT_EQ(saved.warnings[0].path(), outside);
+}
+
+TEST_F(NoteStorageTest, RenumberingNeverPointsALinkAtItself) {
+    m_storage.prepare();
+    test::writeBytes(notes() / "0.txt", "shared\r\n");
+    fs::create_symlink("0.txt", notes() / "1.txt");
+    test::writeBytes(notes() / "2.txt", "last\r\n");
+    const StoredNotes stored = m_storage.load();
+    ASSERT_EQ(stored.texts, (Texts{u"shared", u"shared", u"last"}));
+
+    // The first note goes; the link to its file takes its number.
+    m_storage.save({u"shared", u"last"}, false, {stored.origins[1], stored.origins[2]});
+    EXPECT_EQ(m_storage.load().texts, (Texts{u"shared", u"last"}));
+    EXPECT_FALSE(fs::is_symlink(notes() / "0.txt"));
+    EXPECT_EQ(noteFileNames(), (std::vector<std::string>{"0.txt", "1.txt"}));
+}
+
+TEST_F(NoteStorageTest, OnlyChangedNotesAreWrittenEachThroughAFlushedTemporaryFile) {
+    test::RecordingFileSystem files;
+    NoteStorage storage(files, m_codec, m_folder.path());
+    storage.prepare();
+    storage.save({u"a", u"b", u"c", u"d"}, false);
+    StoredNotes stored = storage.load();
+
+    files.log.clear();
+    storage.save(stored.texts, false, stored.origins);
+    EXPECT_TRUE(files.log.empty()) << files.log.front();
+
+    // One edit and one removal: the later files move up in order, the edit is flushed before its rename,
+    // and the folder is flushed once at the end.
+    const SavedNotes saved =
+        storage.save({u"a", u"C", u"d"}, false, {stored.origins[0], stored.origins[2], stored.origins[3]});
+    ASSERT_EQ(files.log.size(), 6u);
+    EXPECT_EQ(files.log[0], "rename 2.txt -> 1.txt");
+    const std::string temporary = files.log[1].substr(std::string("create ").size());
+    EXPECT_TRUE(temporary.starts_with(".pennoc-")) << temporary;
+    EXPECT_EQ(files.log[2], "flush " + temporary);
+    EXPECT_EQ(files.log[3], "rename " + temporary + " -> 1.txt");
+    EXPECT_EQ(files.log[4], "rename 3.txt -> 2.txt");
+    EXPECT_EQ(files.log[5], "sync Notes");
+    // The last note goes: its file is removed.
+    files.log.clear();
+    storage.save({u"a", u"C"}, false, {saved.origins[0], saved.origins[1]});
+    EXPECT_EQ(files.log, (std::vector<std::string>{"remove 2.txt", "sync Notes"}));
+    EXPECT_EQ(storage.load().texts, (Texts{u"a", u"C"}));
+}
+
+TEST_F(NoteStorageTest, ANoteKeepsItsModeAndGroupUnderAPrivateUmask) {
+    m_storage.prepare();
+    m_storage.save({u"shared"}, false);
+    const fs::path note = notes() / "0.txt";
+    fs::permissions(note, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // A group of the user's own: the only kind a note can be given without privileges.
+    const gid_t group = ::getegid() == 0 ? 100 : ::getegid();
+    ASSERT_EQ(::chown(note.c_str(), static_cast<uid_t>(-1), group), 0);
+    const mode_t oldMask = ::umask(077);
+    StoredNotes stored = m_storage.load();
+    for (const char16_t* text : {u"once", u"twice"}) {
+        stored.origins = m_storage.save({text}, false, stored.origins).origins;
+    }
+    ::umask(oldMask);
+    struct stat info {};
+    ASSERT_EQ(::stat(note.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(info.st_gid, group);
+    EXPECT_EQ(test::readBytes(note), "twice\r\n");
+}
+
+TEST_F(NoteStorageTest, EveryStartFinishesWhateverStandsInTheFolder) {
+    ASSERT_EQ(::mkfifo(flag().c_str(), 0600), 0);
+    fs::create_directory(notes());
+    ASSERT_EQ(::mkfifo((notes() / "0.txt").c_str(), 0600), 0);
+    // Sparse: no disk space, but more than any note.
+    test::writeBytes(notes() / "1.txt", "x");
+    fs::resize_file(notes() / "1.txt", 300u << 20);
+    test::writeBytes(notes() / "2.txt", "small\r\n");
+    m_storage.prepare();
+    const StoredNotes stored = m_storage.load();
+    EXPECT_EQ(stored.texts, Texts{u"small"});
+    EXPECT_EQ(stored.warnings.size(), 2u);
+
+    // A flag file that cannot be written does not keep the notes from being saved.
+    fs::remove(flag());
+    fs::create_directory(flag());
+    const SavedNotes saved = m_storage.save({u"small", u"new"}, true, stored.origins);
+    ASSERT_EQ(saved.warnings.size(), 1u);
+    EXPECT_EQ(saved.warnings[0].path(), flag());
+    EXPECT_EQ(test::readBytes(notes() / "3.txt"), "new\r\n");
+    EXPECT_EQ(fs::file_size(notes() / "1.txt"), std::uintmax_t{300u << 20});
 }
 
 TEST(NoteOrder, NumbersByValueThenOtherNamesAsTextWithoutRegardToCase) {

@@ -24,14 +24,15 @@ protected:
     void SetUp() override {
         fs::create_directory(m_folder.path() / "Notes");
         test::writeBytes(m_folder.path() / "Notes" / "0.txt", "first\r\n");
-        // A folder where the flag file's new copy belongs: every save fails.
-        fs::create_directory(m_folder.path() / "AutoRun.sd.new");
         fs::create_directory(m_runtime);
         fs::permissions(m_runtime, fs::perms::owner_all);
         QProcessEnvironment environment = test::programEnvironment(m_folder.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromStdString(m_runtime.string()));
         ASSERT_TRUE(test::startProgram(m_program, m_folder.path(), environment));
         ASSERT_FALSE((m_window = test::waitForMainWindow()).isEmpty());
+        // The notes folder is taken away and a file stands in its place: every save fails.
+        fs::rename(m_folder.path() / "Notes", m_folder.path() / "Notes.away");
+        test::writeBytes(m_folder.path() / "Notes", "not a folder");
         QThread::msleep(1000);
 
         // A new note, typed but never saved.
@@ -64,8 +65,8 @@ protected:
         EXPECT_EQ(rescue.parent_path(), m_runtime);
         EXPECT_EQ(test::readBytes(rescue / "Notes" / "0.txt"), "first\r\n");
         EXPECT_EQ(test::readBytes(rescue / "Notes" / "1.txt"), "unsaved\r\n");
-        EXPECT_EQ(test::readBytes(m_folder.path() / "Notes" / "0.txt"), "first\r\n");
-        EXPECT_FALSE(fs::exists(m_folder.path() / "Notes" / "1.txt"));
+        EXPECT_EQ(test::readBytes(m_folder.path() / "Notes.away" / "0.txt"), "first\r\n");
+        EXPECT_FALSE(fs::exists(m_folder.path() / "Notes.away" / "1.txt"));
     }
 
     test::TemporaryFolder m_folder;

@@ -19,8 +19,9 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
     std::map<std::string, std::string> entries;
     for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it) {
         const fs::directory_entry& entry = *it;
-        // The program itself, the start-with-system entry of the test's session and the stand-in tools.
-        if (entry.path() == folder / "pennoc") {
+        // The program itself, the lock it holds on the notes folder while it runs, the start-with-system entry
+        // of the test's session and the stand-in tools.
+        if (entry.path() == folder / "pennoc" || entry.path().filename() == ".pennoc.lock") {
             continue;
         }
         if (entry.path() == folder / "config" || entry.path() == folder / "stand-ins") {

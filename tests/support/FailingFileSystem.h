@@ -25,6 +25,14 @@ public:
         LocalFileSystem::writeFile(path, bytes, permissions);
     }
 
+    void createFile(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions,
+                    std::optional<std::uint32_t> group) override {
+        if (++m_writes == m_failingWrite) {
+            throw StorageError(path, "No space left on device");
+        }
+        LocalFileSystem::createFile(path, bytes, permissions, group);
+    }
+
     void rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         if (++m_renames == m_failingRename) {
             throw StorageError(from, "Read-only file system");

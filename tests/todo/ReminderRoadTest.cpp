@@ -68,6 +68,11 @@ protected:
     TodoPage& page() { return *m_window.todoPage(); }
     std::u16string line(int index) { return m_window.todoList().line(index); }
     void showTodoPage() { clickAt(centreOf(m_window.pageTab(1))); }
+    // A file where the notes folder belongs makes every save fail.
+    void makeEverySaveFail() {
+        std::filesystem::remove_all(m_folder.path() / "Notes");
+        test::writeBytes(m_folder.path() / "Notes", "not a folder");
+    }
 
     test::TemporaryFolder m_folder;
     test::QtRecordingPlatform m_platform{m_folder.path()};
@@ -191,8 +196,7 @@ TEST_F(ReminderRoadTest, CountdownsGoOnWhileAPopUpIsOpenAndOneDueMeanwhileFollow
 }
 
 TEST_F(ReminderRoadTest, ASaveErrorShownByAReminderDoesNotHoldTheClock) {
-    // A folder where the flag's new file must go makes every save fail.
-    std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
+    makeEverySaveFail();
     TodoList& list = m_window.todoList();
     list.append(u"(-00:00:00)open", u"3/tmp/menu.txt");
     list.append(u"(-00:01:00)tea", u"0tea");
@@ -207,7 +211,7 @@ TEST_F(ReminderRoadTest, ASaveErrorShownByAReminderDoesNotHoldTheClock) {
 // A shutdown or a logout can end the program while a reminder's save error waits for an answer; the reminder's
 // action must not start on the way out.
 TEST_F(ReminderRoadTest, NoActionStartsWhenTheProgramEndsWhileItsSaveErrorIsOpen) {
-    std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
+    makeEverySaveFail();
     m_window.todoList().append(u"(-00:00:00)open", u"3/tmp/menu.txt");
     m_platform.whileDialogOpen = [this] { m_window.exitWithoutAsking(); };
     m_platform.tick(1000ms, 1);
@@ -216,7 +220,7 @@ TEST_F(ReminderRoadTest, NoActionStartsWhenTheProgramEndsWhileItsSaveErrorIsOpen
 }
 
 TEST_F(ReminderRoadTest, AFailedSaveCancelsAPowerActionButNotTheClock) {
-    std::filesystem::create_directory(m_folder.path() / "AutoRun.sd.new");
+    makeEverySaveFail();
     TodoList& list = m_window.todoList();
     list.append(u"(-00:00:00)关机", u"2shutdown -s -t 0");
     list.append(u"(-00:00:01)open", u"3/tmp/menu.txt");

@@ -11,12 +11,13 @@ NoteBook::NoteBook() {
 
 void NoteBook::resetToNoNotes() {
     m_texts.assign(1, std::u16string());
+    m_origins.assign(1, kNewNote);
     m_titles.clear();
     m_selection.reset();
     m_editorNote.reset();
 }
 
-void NoteBook::load(std::vector<std::u16string> texts) {
+void NoteBook::load(std::vector<std::u16string> texts, std::vector<NoteOrigin> origins) {
     resetToNoNotes();
     m_drawerOpen = false;
     m_editorEnabled = false;
@@ -24,6 +25,8 @@ void NoteBook::load(std::vector<std::u16string> texts) {
         return;
     }
     m_texts = std::move(texts);
+    m_origins = std::move(origins);
+    m_origins.resize(m_texts.size(), kNewNote);
     m_titles.reserve(m_texts.size());
     for (const std::u16string& text : m_texts) {
         m_titles.push_back(titleAtLoad(text));
@@ -32,6 +35,16 @@ void NoteBook::load(std::vector<std::u16string> texts) {
 
 std::vector<std::u16string> NoteBook::textsToSave() const {
     return m_titles.empty() ? std::vector<std::u16string>() : m_texts;
+}
+
+std::vector<NoteOrigin> NoteBook::originsToSave() const {
+    return m_titles.empty() ? std::vector<NoteOrigin>() : m_origins;
+}
+
+void NoteBook::recordSaved(std::vector<NoteOrigin> origins) {
+    if (!m_titles.empty() && origins.size() == m_origins.size()) {
+        m_origins = std::move(origins);
+    }
 }
 
 void NoteBook::select(std::optional<int> index) {
@@ -70,6 +83,7 @@ std::optional<std::u16string> NoteBook::toggleDrawer(const std::u16string& edito
 std::optional<std::u16string> NoteBook::add() {
     m_titles.emplace_back(texts::kEmptyNoteTitle);
     m_texts.resize(m_titles.size());
+    m_origins.resize(m_titles.size(), kNewNote);
     m_selection = count() - 1;
     m_editorNote = m_selection;
     m_editorEnabled = true;
@@ -88,6 +102,7 @@ std::optional<std::u16string> NoteBook::removeSelected() {
     } else {
         m_titles.erase(m_titles.begin() + index);
         m_texts.erase(m_texts.begin() + index);
+        m_origins.erase(m_origins.begin() + index);
     }
     m_selection.reset();
     m_editorNote.reset();

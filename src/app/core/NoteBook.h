@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/NoteOrigin.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,13 +15,15 @@ namespace pennoc {
 // (a click while the drawer is open, arrow keys) without the editor being reloaded, and writing the editor
 // back must never put one note's text into another.
 //
+// Each note carries its origin (where the storage keeps it) through every change of the list.
 // Texts are in stored form (CR LF line breaks). Indexes are list positions.
 class NoteBook {
 public:
     NoteBook();
 
-    // The texts as loaded at start-up; titles follow the start-up rule. Nothing selected, drawer closed.
-    void load(std::vector<std::u16string> texts);
+    // The texts as loaded at start-up, with their origins; titles follow the start-up rule. Nothing
+    // selected, drawer closed.
+    void load(std::vector<std::u16string> texts, std::vector<NoteOrigin> origins = {});
 
     int count() const { return static_cast<int>(m_titles.size()); }
     // With no notes this holds one empty entry.
@@ -27,6 +31,9 @@ public:
     const std::vector<std::u16string>& titles() const { return m_titles; }
     // What a save writes: one text per listed note, none when the list is empty.
     std::vector<std::u16string> textsToSave() const;
+    // The origin of each text to save, and where a save put them.
+    std::vector<NoteOrigin> originsToSave() const;
+    void recordSaved(std::vector<NoteOrigin> origins);
 
     std::optional<int> selection() const { return m_selection; }
     void select(std::optional<int> index);
@@ -49,6 +56,7 @@ private:
     void resetToNoNotes();
 
     std::vector<std::u16string> m_texts;
+    std::vector<NoteOrigin> m_origins;
     std::vector<std::u16string> m_titles;
     std::optional<int> m_selection;
     std::optional<int> m_editorNote;

@@ -81,28 +81,33 @@ std::optional<std::string> NoteFileCodec::encode(std::u16string_view content) co
     return bytes;
 }
 
+bool NoteFileCodec::isProgramForm(std::string_view bytes, std::u16string_view codePageReading) const {
+    std::string ours;
+    return bytes.ends_with(kLineBreakBytes) && encodeCodePage(codePageReading, ours) && ours == bytes;
+}
+
 NoteFileCodec::Reading NoteFileCodec::decode(std::string_view bytes) const {
     Reading reading;
     const bool codePage = decodeCodePage(bytes, reading.content);
-    if (bytes.starts_with(kUtf8ByteOrderMark)) {
-        // The program's files end with a line break; many foreign ones do not, and their mark is then certain.
-        std::string ours;
-        if (codePage && bytes.ends_with(kLineBreakBytes) && encodeCodePage(reading.content, ours) && ours == bytes) {
-            return reading;
-        }
+    const bool ours = codePage && isProgramForm(bytes, reading.content);
+    if (bytes.starts_with(kUtf8ByteOrderMark) && !ours) {
         std::u16string utf8;
         if (m_codec.decodeUtf8(bytes.substr(kUtf8ByteOrderMark.size()), utf8)) {
             return {std::move(utf8), true};
         }
     }
-    if (codePage) {
+    // Text in UTF-8 beyond ASCII is nearly never valid GB18030 in the program's own form as well, while
+    // GB18030 beyond ASCII is rarely valid UTF-8: a file that is both is the program's.
+    const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
+    if (ours || (codePage && !beyondAscii)) {
         return reading;
     }
+    // Also where the system has no GB18030 converter at all.
     std::u16string utf8;
     if (m_codec.decodeUtf8(bytes, utf8)) {
         return {std::move(utf8), true};
     }
-    reading.readable = false;
+    reading.readable = codePage;
     return reading;
 }
 

@@ -1,11 +1,12 @@
 #include "app/core/NoteStorage.h"
 
 #include "app/core/NoteFileOrder.h"
-#include "app/core/NoteMatching.h"
+#include "app/core/OwnEntryNames.h"
 #include "app/core/StoredText.h"
 
 #include <algorithm>
-#include <functional>
+#include <new>
+#include <unordered_set>
 
 namespace fs = std::filesystem;
 
@@ -19,6 +20,8 @@ constexpr fs::perms kPrivateFile = fs::perms::owner_read | fs::perms::owner_writ
 constexpr std::size_t kFlagReadLimit = 4096;
 // Copies of one unreadable file name kept side by side before the storage gives up looking for a free name.
 constexpr int kMostKeptCopies = 10000;
+// A file larger than this is no note: reading it would take the memory of the whole session.
+constexpr std::uint64_t kMostNoteBytes = 256ull << 20;
 
 // The flag is ASCII; no byte of it, of the spaces around it or of the delimiters after it occurs inside a
 // GB18030 character, so the bytes are read without decoding them.
@@ -40,10 +43,6 @@ std::optional<bool> flagValue(std::string_view start) {
         return false;
     }
     return std::nullopt;
-}
-
-std::size_t textKey(std::u16string_view text) {
-    return std::hash<std::u16string_view>{}(text);
 }
 
 fs::path noteFileName(std::size_t index) {
@@ -85,6 +84,7 @@ fs::path withSuffix(const fs::path& folder, const char* suffix) {
 NoteStorage::NoteStorage(FileSystem& files, const TextCodec& codec, fs::path programFolder)
     : m_files(files)
     , m_codec(codec)
+    , m_replacement(files)
     , m_programFolder(std::move(programFolder)) {}
 
 fs::path NoteStorage::notesFolder() const {
@@ -95,11 +95,23 @@ fs::path NoteStorage::flagFile() const {
     return m_programFolder / "AutoRun.sd";
 }
 
-NoteStorage::SaveFolders NoteStorage::saveFolders() const {
+namespace {
+
+// The folder that holds the notes (the end of the link when "Notes" is one) and the working folders of the
+// earlier saves, which swapped whole folders, beside it.
+struct SwapFolders {
+    fs::path current;
+    fs::path fresh;
+    fs::path old;
+};
+
+SwapFolders swapFolders(const FileSystem& files, const fs::path& notes) {
     // Names nobody gives a folder by hand: a start removes these, and must touch nothing of the user's.
-    const fs::path current = m_files.isLink(notesFolder()) ? m_files.linkEnd(notesFolder()) : notesFolder();
+    const fs::path current = files.isLink(notes) ? files.linkEnd(notes) : notes;
     return {current, withSuffix(current, ".pennoc-new"), withSuffix(current, ".pennoc-old")};
 }
+
+} // namespace
 
 bool NoteStorage::moveUserEntries(const fs::path& from, const fs::path& to) {
     bool allMoved = true;
@@ -118,7 +130,7 @@ bool NoteStorage::moveUserEntries(const fs::path& from, const fs::path& to) {
 }
 
 void NoteStorage::finishInterruptedSave() {
-    const SaveFolders folders = saveFolders();
+    const SwapFolders folders = swapFolders(m_files, notesFolder());
     if (!m_files.exists(folders.current) && m_files.isFolder(folders.old)) {
         // Cut short between the two renames. The new folder only gets its name back once complete and
         // flushed, so it is the newer complete set; without it, the old set goes back.
@@ -135,13 +147,28 @@ void NoteStorage::finishInterruptedSave() {
     }
 }
 
+void NoteStorage::removeOwnTemporaries(const fs::path& folder) {
+    for (const fs::path& entry : m_files.listEntries(folder)) {
+        if (isOwnTemporaryName(entry.filename().string()) &&
+            m_files.status(entry, false).kind == EntryStatus::Kind::file) {
+            m_files.removeFile(entry);
+        }
+    }
+}
+
 void NoteStorage::prepare() {
     finishInterruptedSave();
-    if (!m_files.isFolder(notesFolder())) {
+    const EntryStatus notes = m_files.status(notesFolder(), true);
+    if (notes.kind == EntryStatus::Kind::missing && !m_files.exists(notesFolder())) {
         m_files.createFolder(notesFolder(), kPrivateFolder);
+    } else if (notes.kind == EntryStatus::Kind::folder) {
+        removeOwnTemporaries(notesFolder());
     }
-    if (!m_files.isFile(flagFile())) {
-        m_files.writeFile(flagFile(), "0\r\n", kPrivateFile);
+    removeOwnTemporaries(m_programFolder);
+    // Whatever stands under the flag's name stays: a FIFO would hold an opening writer forever.
+    if (!m_files.exists(flagFile())) {
+        m_files.createFile(flagFile(), "0\r\n", kPrivateFile, std::nullopt);
+        m_files.flushFile(flagFile());
         m_files.syncFolder(m_programFolder);
     }
 }
@@ -155,41 +182,66 @@ std::optional<bool> NoteStorage::readFlag(std::vector<StorageError>& warnings) c
     }
 }
 
+std::optional<NoteStorage::KnownNote> NoteStorage::readNote(const fs::path& resolvedFolder, const fs::path& entry,
+                                                            std::vector<StorageError>& warnings) {
+    const EntryStatus own = m_files.status(entry, false);
+    const EntryStatus status = own.kind == EntryStatus::Kind::link ? m_files.status(entry, true) : own;
+    if (status.kind != EntryStatus::Kind::file) {
+        if (own.kind == EntryStatus::Kind::link && status.kind != EntryStatus::Kind::folder) {
+            warnings.emplace_back(entry, "a link to something that is neither a file nor a folder; left as it is");
+        }
+        return std::nullopt;
+    }
+    if (status.size > kMostNoteBytes) {
+        warnings.emplace_back(entry, "larger than 256 MiB, so no note; left as it is");
+        return std::nullopt;
+    }
+    try {
+        const std::string bytes = m_files.readFile(entry, FileSystem::kWholeFile);
+        NoteFileCodec::Reading reading = m_codec.decode(bytes);
+        if (!reading.readable) {
+            const fs::path kept = keepUnreadableOriginal(entry, bytes);
+            warnings.emplace_back(entry, "not a text in GB18030 or UTF-8; its original is kept as " + kept.string());
+        }
+        KnownNote note{entry.filename(), noteTextFromFile(reading.content), std::nullopt, own.identity, own.size};
+        if (own.kind == EntryStatus::Kind::link) {
+            // A relative link leads from the folder the link is in, wherever "Notes" itself leads.
+            note.link = LinkedFile{m_files.linkEnd(resolvedFolder / entry.filename()), status.identity};
+        }
+        return note;
+    } catch (const StorageError& error) {
+        warnings.emplace_back(error.path(), error.reason() + "; left as it is");
+    } catch (const std::bad_alloc&) {
+        warnings.emplace_back(entry, "too large to read into memory; left as it is");
+    }
+    return std::nullopt;
+}
+
 StoredNotes NoteStorage::load() {
     StoredNotes stored;
     stored.autoRun = readFlag(stored.warnings);
+    m_storedFlag = stored.autoRun;
     m_known.clear();
     if (!m_files.isFolder(notesFolder())) {
         return stored;
     }
+    rememberFolder();
+    const fs::path resolvedFolder = m_files.linkEnd(notesFolder());
     std::vector<fs::path> files;
     for (const fs::path& entry : m_files.listEntries(notesFolder())) {
-        if (m_files.isFile(entry)) {
+        if (!entry.filename().string().starts_with(kOwnEntryPrefix)) {
             files.push_back(entry);
-        } else if (m_files.isLink(entry) && !m_files.isFolder(entry)) {
-            stored.warnings.emplace_back(entry,
-                                         "a link to something that is neither a file nor a folder; left as it is");
         }
     }
     std::sort(files.begin(), files.end(), comesBeforeInNoteOrder);
     stored.texts.reserve(files.size());
-    m_known.reserve(files.size());
     for (const fs::path& file : files) {
-        const std::string bytes = m_files.readFile(file, FileSystem::kWholeFile);
-        NoteFileCodec::Reading reading = m_codec.decode(bytes);
-        if (!reading.readable) {
-            const fs::path kept = keepUnreadableOriginal(file, bytes);
-            stored.warnings.emplace_back(file,
-                                         "not a text in GB18030 or UTF-8; its original is kept as " + kept.string());
+        std::optional<KnownNote> note = readNote(resolvedFolder, file, stored.warnings);
+        if (note) {
+            stored.texts.push_back(note->text);
+            stored.origins.push_back(++m_lastOrigin);
+            m_known.emplace(m_lastOrigin, std::move(*note));
         }
-        std::u16string text = noteTextFromFile(reading.content);
-        KnownNote known{file.filename(), textKey(text), m_files.permissions(file), std::nullopt, {}};
-        if (m_files.isLink(file)) {
-            known.linkText = m_files.linkText(file);
-            known.linkedText = text;
-        }
-        m_known.push_back(std::move(known));
-        stored.texts.push_back(std::move(text));
     }
     return stored;
 }
@@ -209,7 +261,8 @@ fs::path NoteStorage::keepUnreadableOriginal(const fs::path& file, const std::st
         name += extension;
         const fs::path copy = keep / name;
         if (!m_files.exists(copy)) {
-            m_files.writeFile(copy, bytes, m_files.permissions(file));
+            m_files.createFile(copy, bytes, m_files.permissions(file), std::nullopt);
+            m_files.flushFile(copy);
             m_files.syncFolder(keep);
             return copy;
         }
@@ -221,125 +274,240 @@ fs::path NoteStorage::keepUnreadableOriginal(const fs::path& file, const std::st
     throw StorageError(keep, "no free name for a copy of " + file.filename().string());
 }
 
-void NoteStorage::writeFlag(bool autoRun) {
-    const fs::path newFlag = m_programFolder / "AutoRun.sd.new";
-    const fs::perms permissions = m_files.isFile(flagFile()) ? m_files.permissions(flagFile()) : kPrivateFile;
-    m_files.writeFile(newFlag, autoRun ? "1\r\n" : "0\r\n", permissions);
-    m_files.syncFolder(m_programFolder);
-    m_files.rename(newFlag, flagFile());
-}
-
-void NoteStorage::writeNote(const SaveFolders& folders, std::size_t index, const std::u16string& text,
-                            const std::string& bytes, const KnownNote* earlier) {
-    const fs::path file = folders.fresh / noteFileName(index);
-    if (!earlier || !earlier->linkText) {
-        m_files.writeFile(file, bytes, earlier ? earlier->permissions : kPrivateFile);
-        return;
-    }
-    if (text != earlier->linkedText) {
-        const fs::path link = folders.current / earlier->fileName;
-        m_files.writeFile(link, bytes, m_files.permissions(link));
-        m_files.syncFolder(m_files.linkEnd(link).parent_path());
-    }
-    m_files.createLink(*earlier->linkText, file);
-}
-
-std::vector<std::string> NoteStorage::encodeNotes(const std::vector<std::u16string>& texts) const {
-    std::vector<std::string> contents;
-    contents.reserve(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        std::optional<std::string> bytes = m_codec.encode(fileTextFromNote(texts[i]));
-        if (!bytes && hasUnpairedSurrogate(texts[i])) {
-            throw StorageError(notesFolder() / noteFileName(i),
-                               "the note holds a character that cannot be stored (half of a surrogate pair)");
+void NoteStorage::writeFlag(bool autoRun, std::vector<StorageError>& warnings) {
+    try {
+        const EntryStatus own = m_files.status(flagFile(), false);
+        const fs::path file = own.kind == EntryStatus::Kind::link ? m_files.linkEnd(flagFile()) : flagFile();
+        const EntryStatus status = m_files.status(file, false);
+        if (status.kind != EntryStatus::Kind::file && status.kind != EntryStatus::Kind::missing) {
+            throw StorageError(flagFile(), "not an ordinary file; the start-with-system setting was not saved");
         }
-        if (!bytes) {
-            // Windows without code page 54936, say: the system has no converter for the files' encoding.
-            throw StorageError(notesFolder() / noteFileName(i),
-                               "this system cannot convert the note to GB18030, so nothing was saved");
-        }
-        contents.push_back(std::move(*bytes));
-    }
-    return contents;
-}
-
-void NoteStorage::checkNoteNamesAreFree(const fs::path& folder, std::size_t count) const {
-    // The user's entries move into the new set under their names.
-    for (const fs::path& entry : m_files.listEntries(folder)) {
-        const std::optional<std::size_t> index = noteIndex(entry.filename());
-        if (index && *index < count && !m_files.isFile(entry)) {
-            throw StorageError(entry, "stands where a note is to be saved; give it another name");
-        }
+        const bool existed = status.kind == EntryStatus::Kind::file;
+        m_replacement.replace(file, autoRun ? "1\r\n" : "0\r\n", existed ? status.permissions : kPrivateFile,
+                              existed ? status.group : std::nullopt);
+        m_files.syncFolder(file.parent_path());
+        m_storedFlag = autoRun;
+    } catch (const StorageError& error) {
+        warnings.push_back(error);
     }
 }
 
-void NoteStorage::save(const std::vector<std::u16string>& texts, bool autoRun) {
-    const std::vector<std::string> contents = encodeNotes(texts);
-    writeFlag(autoRun);
-    finishInterruptedSave();
+std::string NoteStorage::encodeNote(const std::u16string& text, std::size_t index) const {
+    std::optional<std::string> bytes = m_codec.encode(fileTextFromNote(text));
+    if (!bytes && hasUnpairedSurrogate(text)) {
+        throw StorageError(notesFolder() / noteFileName(index),
+                           "the note holds a character that cannot be stored (half of a surrogate pair)");
+    }
+    if (!bytes) {
+        // Windows without code page 54936, say: the system has no converter for the files' encoding.
+        throw StorageError(notesFolder() / noteFileName(index),
+                           "this system cannot convert the note to GB18030, so nothing was saved");
+    }
+    return std::move(*bytes);
+}
+
+void NoteStorage::rememberFolder() {
+    const EntryStatus folder = m_files.status(notesFolder(), true);
+    m_folderIdentity = folder.identity;
+    m_folderModified = folder.modified;
+}
+
+bool NoteStorage::isAsLeft(const KnownNote& note, bool folderAsLeft) const {
+    if (folderAsLeft) {
+        return true;
+    }
+    const EntryStatus status = m_files.status(notesFolder() / note.fileName, false);
+    return status.kind != EntryStatus::Kind::missing && status.identity == note.identity && status.size == note.size;
+}
+
+void NoteStorage::remember(KnownNote& note) const {
+    const EntryStatus status = m_files.status(notesFolder() / note.fileName, false);
+    note.identity = status.identity;
+    note.size = status.size;
+}
+
+bool NoteStorage::writeLinkedNote(const fs::path& resolvedFolder, KnownNote& note, const std::string& bytes,
+                                  std::vector<StorageError>& warnings) {
+    const fs::path& target = note.link->target;
+    const EntryStatus status = m_files.status(target, false);
+    bool same = status.kind == EntryStatus::Kind::file && status.identity == note.link->identity;
+    if (same) {
+        try {
+            same = m_files.linkEnd(resolvedFolder / note.fileName) == target;
+        } catch (const StorageError&) {
+            same = false;
+        }
+    }
+    if (!same) {
+        warnings.emplace_back(target, "was changed or replaced by someone else since it was read, so it was "
+                                      "left as it is; the note was saved as a file of its own: " +
+                                          (notesFolder() / note.fileName).string());
+        return false;
+    }
+    m_replacement.replace(target, bytes, status.permissions, status.group);
+    m_files.syncFolder(target.parent_path());
+    note.link->identity = m_files.status(target, false).identity;
+    return true;
+}
+
+SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool autoRun,
+                             const std::vector<NoteOrigin>& origins) {
+    SavedNotes saved;
+    const std::size_t count = texts.size();
+    // Which known note each listed one is; a known note is one listed note at most.
+    std::vector<NoteOrigin> taken(count, kNewNote);
+    std::unordered_set<NoteOrigin> listed(count);
+    const EntryStatus folder = m_files.status(notesFolder(), true);
+    const bool folderAsLeft = m_folderIdentity == folder.identity && m_folderModified == folder.modified;
+    for (std::size_t i = 0; i < count && i < origins.size(); ++i) {
+        const auto known = m_known.find(origins[i]);
+        if (known == m_known.end() || listed.contains(origins[i])) {
+            continue;
+        }
+        if (isAsLeft(known->second, folderAsLeft)) {
+            listed.insert(origins[i]);
+            taken[i] = origins[i];
+        } else {
+            // Changed or removed by someone else meanwhile: whatever stands there now is theirs, and the note
+            // is saved anew.
+            m_known.erase(known);
+        }
+    }
+    std::unordered_map<std::string, NoteOrigin> owners(m_known.size());
+    std::uint64_t highestNumber = 0;
+    for (const auto& [origin, note] : m_known) {
+        owners.emplace(note.fileName.string(), origin);
+        highestNumber = std::max(highestNumber, noteIndex(note.fileName).value_or(0));
+    }
+
     if (!m_files.isFolder(notesFolder())) {
         m_files.createFolder(notesFolder(), kPrivateFolder);
     }
-    const SaveFolders folders = saveFolders();
-    checkNoteNamesAreFree(folders.current, texts.size());
-
-    std::vector<std::size_t> keys;
-    keys.reserve(texts.size());
-    for (const std::u16string& text : texts) {
-        keys.push_back(textKey(text));
-    }
-    std::vector<std::size_t> earlierKeys;
-    earlierKeys.reserve(m_known.size());
-    for (const KnownNote& known : m_known) {
-        earlierKeys.push_back(known.key);
-    }
-    const std::vector<std::optional<std::size_t>> matches = matchNotes(earlierKeys, keys);
-
-    try {
-        m_files.createFolder(folders.fresh, m_files.permissions(folders.current));
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            writeNote(folders, i, texts[i], contents[i], matches[i] ? &m_known[*matches[i]] : nullptr);
+    const fs::path resolvedFolder = m_files.linkEnd(notesFolder());
+    // Names in order; one that the user's own entry stands on is passed over.
+    const auto takenByUser = [&](const fs::path& name) {
+        return !owners.contains(name.string()) && m_files.exists(notesFolder() / name);
+    };
+    std::vector<fs::path> names(count);
+    bool renumbered = listed.size() < m_known.size();
+    for (std::size_t i = 0, number = 0; i < count; ++i, ++number) {
+        while (takenByUser(noteFileName(number))) {
+            ++number;
         }
-        m_files.syncFolder(folders.fresh);
-    } catch (const StorageError&) {
-        try {
-            m_files.removeAll(folders.fresh);
-        } catch (const StorageError&) {
-            // The next save or start removes it; the error that matters is the one being reported.
+        names[i] = noteFileName(number);
+        highestNumber = std::max<std::uint64_t>(highestNumber, number);
+        renumbered = renumbered || (taken[i] != kNewNote && m_known.at(taken[i]).fileName != names[i]);
+    }
+    // A link to another note's file in the same folder would break, or lead to itself, once the files are
+    // renamed or removed: such a note gets a file of its own first.
+    std::vector<bool> ownFile(count, false);
+    std::vector<bool> changed(count, false);
+    for (std::size_t i = 0; i < count; ++i) {
+        const KnownNote* note = taken[i] != kNewNote ? &m_known.at(taken[i]) : nullptr;
+        ownFile[i] = renumbered && note && note->link && note->link->target.parent_path() == resolvedFolder;
+        changed[i] = !note || note->text != texts[i] || ownFile[i];
+    }
+    std::vector<std::string> bytes(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (changed[i]) {
+            bytes[i] = encodeNote(texts[i], i);
         }
-        throw;
     }
 
-    m_files.rename(folders.current, folders.old);
-    try {
-        m_files.rename(folders.fresh, folders.current);
-    } catch (const StorageError&) {
-        m_files.rename(folders.old, folders.current);
-        throw;
-    }
-    m_files.syncFolder(folders.current.parent_path());
-
-    std::vector<KnownNote> known;
-    known.reserve(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        const KnownNote* earlier = matches[i] ? &m_known[*matches[i]] : nullptr;
-        KnownNote note{noteFileName(i), keys[i], earlier ? earlier->permissions : kPrivateFile, std::nullopt, {}};
-        if (earlier && earlier->linkText) {
-            note.linkText = earlier->linkText;
-            note.linkedText = texts[i];
+    const auto nextFreeName = [&] {
+        fs::path name;
+        do {
+            name = noteFileName(++highestNumber);
+        } while (m_files.exists(notesFolder() / name));
+        return name;
+    };
+    const auto moveNote = [&](NoteOrigin origin, const fs::path& to) {
+        KnownNote& note = m_known.at(origin);
+        m_files.rename(notesFolder() / note.fileName, notesFolder() / to);
+        if (owners[note.fileName.string()] == origin) {
+            owners.erase(note.fileName.string());
         }
-        known.push_back(std::move(note));
-    }
-    m_known = std::move(known);
-
-    // The new set is in place; what is left of the old folder is finished by the next save or start.
-    try {
-        if (moveUserEntries(folders.old, folders.current)) {
-            m_files.syncFolder(folders.current);
-            m_files.removeAll(folders.old);
+        note.fileName = to;
+        owners[to.string()] = origin;
+    };
+    std::vector<fs::path> surplus;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (ownFile[i]) {
+            KnownNote& note = m_known.at(taken[i]);
+            const fs::path name = nextFreeName();
+            m_files.rename(m_replacement.writeTemporary(notesFolder(), bytes[i], kPrivateFile, std::nullopt),
+                           notesFolder() / name);
+            surplus.push_back(note.fileName);
+            owners.erase(note.fileName.string());
+            note = KnownNote{name, texts[i], std::nullopt, {}, 0};
+            remember(note);
+            owners[name.string()] = taken[i];
+            changed[i] = false;
         }
-    } catch (const StorageError&) {
     }
+
+    for (std::size_t i = 0; i < count; ++i) {
+        const fs::path& name = names[i];
+        const auto occupant = owners.find(name.string());
+        const bool occupied = occupant != owners.end() && occupant->second != taken[i];
+        if (occupied && listed.contains(occupant->second)) {
+            // Listed further down: it moves aside under a note's name, so a cut-short save still loads it.
+            moveNote(occupant->second, nextFreeName());
+        } else if (occupied) {
+            // A removed note's file: replaced below, so it is nobody's any more.
+            m_known.erase(occupant->second);
+            owners.erase(occupant);
+        }
+        if (taken[i] == kNewNote) {
+            m_replacement.replace(notesFolder() / name, bytes[i], kPrivateFile, std::nullopt);
+            taken[i] = ++m_lastOrigin;
+            remember(m_known.emplace(taken[i], KnownNote{name, texts[i], std::nullopt, {}, 0}).first->second);
+            owners[name.string()] = taken[i];
+            continue;
+        }
+        KnownNote& note = m_known.at(taken[i]);
+        if (note.fileName != name) {
+            moveNote(taken[i], name);
+        }
+        if (changed[i]) {
+            if (!note.link || !writeLinkedNote(resolvedFolder, note, bytes[i], saved.warnings)) {
+                // A link whose file changed meanwhile is replaced by a file of the note's own.
+                const EntryStatus status = m_files.status(notesFolder() / name, false);
+                const bool plain = !note.link && status.kind == EntryStatus::Kind::file;
+                m_replacement.replace(notesFolder() / name, bytes[i], plain ? status.permissions : kPrivateFile,
+                                      plain ? status.group : std::nullopt);
+                note.link.reset();
+                remember(note);
+            }
+            note.text = texts[i];
+        }
+    }
+
+    // Surplus files go last, so that no moment has a note's text nowhere.
+    const std::unordered_set<NoteOrigin> kept(taken.begin(), taken.end());
+    for (auto it = m_known.begin(); it != m_known.end();) {
+        if (!kept.contains(it->first)) {
+            surplus.push_back(it->second.fileName);
+            it = m_known.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const fs::path& name : surplus) {
+        if (!owners.contains(name.string()) || !m_known.contains(owners.at(name.string()))) {
+            m_files.removeFile(notesFolder() / name);
+        }
+    }
+    if (renumbered || std::find(changed.begin(), changed.end(), true) != changed.end()) {
+        m_files.syncFolder(notesFolder());
+        rememberFolder();
+    }
+
+    if (m_storedFlag != autoRun) {
+        writeFlag(autoRun, saved.warnings);
+    }
+    saved.origins = std::move(taken);
+    return saved;
 }
 
 } // namespace pennoc

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/core/FileReplacement.h"
 #include "app/core/NoteFileCodec.h"
+#include "app/core/NoteOrigin.h"
 #include "platform/FileSystem.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace pennoc {
@@ -17,23 +20,34 @@ struct StoredNotes {
     std::optional<bool> autoRun;
     // The note texts in the folder's listing order; empty when the folder holds no note file.
     std::vector<std::u16string> texts;
-    // Problems that did not stop the load (an unreadable flag file, a note file in no known encoding, a link
-    // that leads to neither a file nor a folder).
+    // Where each text came from, to be handed back with it to the next save.
+    std::vector<NoteOrigin> origins;
+    // Problems that did not stop the load (an unreadable flag file, a note file in no known encoding or too
+    // large to be a note, a link that leads to neither a file nor a folder).
+    std::vector<StorageError> warnings;
+};
+
+struct SavedNotes {
+    // Where each saved note now is, to be handed back with it to the next save.
+    std::vector<NoteOrigin> origins;
+    // Problems that did not stop the notes being saved (the flag file, a linked file changed meanwhile).
     std::vector<StorageError> warnings;
 };
 
 // The program's stored data next to its executable: the flag file "AutoRun.sd" and the folder "Notes" with
 // one file per note ("0.txt", "1.txt", …). Texts are written as GB18030 with CR LF after each line.
 //
-// Every ordinary file in "Notes", and every link there to one, is a note. Anything else there (sub-folders,
-// other links, FIFOs) belongs to the user: it is never read, and each save moves it into the new set as it
-// is. Files and folders keep their permissions; what the storage creates anew is private to its owner.
-// A note file that is a link stays one, and an edit of its note is written into the file it leads to.
+// Every ordinary file in "Notes", and every link there to one, is a note, unless its name starts with the
+// program's own prefix. Anything else there (sub-folders, other links, FIFOs, files it cannot read or too
+// large to be notes) belongs to the user: it is never read, moved or replaced.
 //
-// The folder is never rewritten in place: the new notes are written and flushed into "Notes.pennoc-new",
-// then "Notes" becomes "Notes.pennoc-old", the new folder becomes "Notes", the user's entries move over,
-// and the old folder is removed. Whatever moment a save is cut short, one of the folders holds a complete
-// set, and the next start takes that one. When "Notes" is a link, all of this happens beside its target.
+// A save touches only what changed. Each changed note is written into a temporary file beside its file,
+// flushed, and renamed over it, keeping the file's permissions and group (new files are private). A note
+// read through a link is written the same way beside the file the link leads to, as long as that is still
+// the file that was read. After a removal the later files are renamed in order, surplus ones removed last,
+// and the folder is flushed once. No moment of a save leaves a listed note's text in no file; a save cut
+// short may leave a gap in the numbers, and the program's own temporary files, which the next start
+// removes. The folder "Notes" itself is never renamed or recreated.
 class NoteStorage {
 public:
     NoteStorage(FileSystem& files, const TextCodec& codec, std::filesystem::path programFolder);
@@ -41,57 +55,70 @@ public:
     std::filesystem::path notesFolder() const;
     std::filesystem::path flagFile() const;
 
-    // Finishes or rolls back a save that was cut short, then creates "Notes" and a flag file holding "0"
-    // when they are missing. Throws StorageError.
+    // Finishes or rolls back a save of the earlier folder-swapping kind that was cut short, removes the
+    // temporary files of a save cut short, then creates "Notes" and a flag file holding "0" when nothing
+    // stands under their names. Throws StorageError.
     void prepare();
 
-    // Reads the flag and every note file of "Notes", in ascending order of their names compared without
-    // regard to case. A note file in neither GB18030 nor UTF-8 is read with replacement characters and its
-    // original is first kept in "Notes.unreadable", under a name no earlier copy has. Throws StorageError
-    // when a note file cannot be read at all: saving after that would lose it.
+    // Reads the flag and every note file of "Notes", in the order of their numbers (0, 1, 2, …, 10, gaps
+    // allowed), then other names by name. A note file in neither GB18030 nor UTF-8 is read with replacement characters
+    // and its original is first kept in "Notes.unreadable", under a name no earlier copy has. A file that cannot be
+    // read is reported and left as it is.
     StoredNotes load();
 
-    // Writes the flag file, then replaces the notes with `texts` (none when empty). Throws StorageError;
-    // the data on disk is then the data of the last successful save. A text that would not read back
-    // exactly (an unpaired surrogate), or that the codec fails to convert, fails the save before anything is
-    // written.
-    void save(const std::vector<std::u16string>& texts, bool autoRun);
+    // Stores `texts` as the notes (none when empty), each in the file its origin names (an origin that is
+    // missing or kNewNote: a new file), then the flag. Throws StorageError when a note could not be
+    // saved; every note text then is still in a file. A text that would not read back exactly (an unpaired
+    // surrogate), or that the codec fails to convert, fails the save before anything is written.
+    SavedNotes save(const std::vector<std::u16string>& texts, bool autoRun,
+                    const std::vector<NoteOrigin>& origins = {});
 
 private:
-    // What the storage knows of a note file it read or wrote, to write the note the same way again.
+    // A note file that is a link: the file it leads to, and which file that was when last read or written.
+    struct LinkedFile {
+        std::filesystem::path target;
+        FileIdentity identity;
+    };
+    // What the storage knows of a note's file as the last load or save left it.
     struct KnownNote {
         std::filesystem::path fileName;
-        std::size_t key = 0;
-        std::filesystem::perms permissions = std::filesystem::perms::none;
-        // For a note file that is a link: the link's own text, and the note as it was.
-        std::optional<std::filesystem::path> linkText;
-        std::u16string linkedText;
-    };
-    // The folder that holds the notes (the end of the link when "Notes" is one) and the save's working
-    // folders beside it.
-    struct SaveFolders {
-        std::filesystem::path current;
-        std::filesystem::path fresh;
-        std::filesystem::path old;
+        std::u16string text;
+        std::optional<LinkedFile> link;
+        // The entry itself as the storage left it; another one under its name is someone else's.
+        FileIdentity identity;
+        std::uint64_t size = 0;
     };
 
-    SaveFolders saveFolders() const;
     void finishInterruptedSave();
     bool moveUserEntries(const std::filesystem::path& from, const std::filesystem::path& to);
+    void removeOwnTemporaries(const std::filesystem::path& folder);
     std::optional<bool> readFlag(std::vector<StorageError>& warnings) const;
-    void writeFlag(bool autoRun);
-    // The bytes of every note's file; throws StorageError for a note that would not read back exactly.
-    std::vector<std::string> encodeNotes(const std::vector<std::u16string>& texts) const;
-    void checkNoteNamesAreFree(const std::filesystem::path& folder, std::size_t count) const;
+    void writeFlag(bool autoRun, std::vector<StorageError>& warnings);
+    std::optional<KnownNote> readNote(const std::filesystem::path& resolvedFolder, const std::filesystem::path& entry,
+                                      std::vector<StorageError>& warnings);
+    // The bytes of a note's file; throws StorageError for a note that would not read back exactly.
+    std::string encodeNote(const std::u16string& text, std::size_t index) const;
     std::filesystem::path keepUnreadableOriginal(const std::filesystem::path& file, const std::string& bytes);
-    void writeNote(const SaveFolders& folders, std::size_t index, const std::u16string& text, const std::string& bytes,
-                   const KnownNote* earlier);
+    bool isAsLeft(const KnownNote& note, bool folderAsLeft) const;
+    void rememberFolder();
+    void remember(KnownNote& note) const;
+    // False, with a warning, when the linked file is no longer the one that was read.
+    bool writeLinkedNote(const std::filesystem::path& resolvedFolder, KnownNote& note, const std::string& bytes,
+                         std::vector<StorageError>& warnings);
 
     FileSystem& m_files;
     NoteFileCodec m_codec;
+    FileReplacement m_replacement;
     std::filesystem::path m_programFolder;
-    // The note files as the last load or save left them, in list order.
-    std::vector<KnownNote> m_known;
+    // Every note file the storage knows of, listed or not, by the origin it gave it.
+    std::unordered_map<NoteOrigin, KnownNote> m_known;
+    NoteOrigin m_lastOrigin = kNewNote;
+    // The notes folder as the last load or save left it: while its entries did not change, neither did the
+    // files that its names lead to.
+    std::optional<FileIdentity> m_folderIdentity;
+    std::int64_t m_folderModified = 0;
+    // The flag as the flag file holds it, when known.
+    std::optional<bool> m_storedFlag;
 };
 
 } // namespace pennoc

@@ -1,19 +1,17 @@
 #include "app/platform/DesktopPlatform.h"
 
+#include "app/platform/DataFolderLock.h"
 #include "app/platform/DesktopNotificationService.h"
-#include "app/platform/InstanceLockFolder.h"
 #include "app/platform/SoundModule.h"
 #include "app/platform/SystemShell.h"
 #include "controls/core/AppTexts.h"
 #include "platform/FileSystem.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -56,29 +54,33 @@ std::u16string DesktopPlatform::executableName() const {
 }
 
 bool DesktopPlatform::previousInstanceRunning() {
-    if (m_instanceLock) {
+    if (m_dataLock) {
         return false;
     }
-    const std::optional<QString> lockFolder = instanceLockFolder();
-    if (!lockFolder) {
-        reportToConsole(u"没有只属于本用户的文件夹可放单实例锁，不检查是否已有副本在运行。");
+    // The lock lives in the data folder itself, so it is there before the folder is read.
+    const std::filesystem::path notes = programFolder() / "Notes";
+    std::error_code error;
+    if (std::filesystem::create_directory(notes, error)) {
+        std::filesystem::permissions(notes, std::filesystem::perms::owner_all, error);
+    }
+    // One lock per data folder, wherever the names that lead to it are.
+    const std::filesystem::path folder = std::filesystem::canonical(notes, error);
+    auto lock = std::make_unique<DataFolderLock>(error ? notes : folder);
+    switch (lock->outcome()) {
+    case DataFolderLock::Outcome::taken:
+        m_dataLock = std::move(lock);
         return false;
+    case DataFolderLock::Outcome::heldByAnother:
+        return true;
+    case DataFolderLock::Outcome::failed:
+        break;
     }
-    // One lock per program folder, outside it: copies in different folders are different programs, and a
-    // second copy must not touch the first one's files. QLockFile recovers a lock whose owner has died.
-    const QByteArray folderHash =
-        QCryptographicHash::hash(QString::fromStdU16String(programFolder().u16string()).toUtf8(),
-                                 QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
-    auto lock = std::make_unique<QLockFile>(*lockFolder + QStringLiteral("/pennoc-") + QString::fromLatin1(folderHash) +
-                                            QStringLiteral(".lock"));
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        return lock->error() == QLockFile::LockFailedError;
-    }
-    m_instanceLock = std::move(lock);
-    return false;
+    // Running without the lock could let two copies save into one folder: the program does not start.
+    const std::u16string text = u"无法锁定便笺文件夹，为免两个副本同时保存，程序不启动：\n" +
+                                QString::fromLocal8Bit(lock->problem()).toStdU16String();
+    reportToConsole(text);
+    showErrorMessage(std::u16string(texts::kProgramTitle), text);
+    return true;
 }
 
 FileSystem& DesktopPlatform::files() {

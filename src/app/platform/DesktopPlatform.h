@@ -8,10 +8,9 @@
 #include <QString>
 #include <memory>
 
-class QLockFile;
-
 namespace pennoc {
 
+class DataFolderLock;
 class SoundPlayer;
 
 // The platform services of a desktop session, built on Qt and the operating system.
@@ -51,7 +50,7 @@ private:
     LocalFileSystem m_files;
     Gb18030Codec m_codec;
     SystemClocks m_clocks;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<DataFolderLock> m_dataLock;
     // Loaded at the first sound, so the audio machinery costs nothing at start-up.
     std::unique_ptr<SoundPlayer> m_sound;
     bool m_soundUnavailable = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -14,6 +16,12 @@ std::string readFileBytes(const std::filesystem::path& path, std::size_t limit);
 // Creates or truncates a file, writes the bytes and gives it exactly `permissions` whatever the process's
 // file-creation mask. Throws StorageError with the system's reason.
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions);
+
+// See FileSystem::status, createFile and flushFile.
+EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks);
+void createNewFile(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions,
+                   std::optional<std::uint32_t> group);
+void flushFileToDisk(const std::filesystem::path& path);
 
 // Puts the files written into a folder, and the folder's entries, on the disk. Throws StorageError.
 void syncFolderToDisk(const std::filesystem::path& path);

@@ -73,6 +73,10 @@ void LocalFileSystem::createLink(const fs::path& text, const fs::path& link) {
     }
 }
 
+EntryStatus LocalFileSystem::status(const fs::path& path, bool followLinks) const {
+    return entryStatus(path, followLinks);
+}
+
 void LocalFileSystem::createFolder(const fs::path& path, fs::perms permissions) {
     std::error_code error;
     if (!fs::create_directory(path, error)) {
@@ -132,6 +136,26 @@ std::string LocalFileSystem::readFile(const fs::path& path, std::size_t limit) c
 
 void LocalFileSystem::writeFile(const fs::path& path, std::string_view bytes, fs::perms permissions) {
     writeFileBytes(path, bytes, permissions);
+}
+
+void LocalFileSystem::createFile(const fs::path& path, std::string_view bytes, fs::perms permissions,
+                                 std::optional<std::uint32_t> group) {
+    createNewFile(path, bytes, permissions, group);
+}
+
+void LocalFileSystem::flushFile(const fs::path& path) {
+    flushFileToDisk(path);
+}
+
+void LocalFileSystem::removeFile(const fs::path& path) {
+    std::error_code error;
+    if (fs::is_directory(fs::symlink_status(path, error))) {
+        throw StorageError(path, std::make_error_code(std::errc::is_a_directory).message());
+    }
+    fs::remove(path, error);
+    if (error) {
+        fail(path, error);
+    }
 }
 
 void LocalFileSystem::syncFolder(const fs::path& path) {

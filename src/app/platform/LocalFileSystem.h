@@ -14,6 +14,7 @@ public:
     std::filesystem::path linkEnd(const std::filesystem::path& path) const override;
     std::filesystem::path linkText(const std::filesystem::path& link) const override;
     void createLink(const std::filesystem::path& text, const std::filesystem::path& link) override;
+    EntryStatus status(const std::filesystem::path& path, bool followLinks) const override;
     void createFolder(const std::filesystem::path& path, std::filesystem::perms permissions) override;
     void removeAll(const std::filesystem::path& path) override;
     void rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
@@ -22,6 +23,10 @@ public:
     std::string readFile(const std::filesystem::path& path, std::size_t limit) const override;
     void writeFile(const std::filesystem::path& path, std::string_view bytes,
                    std::filesystem::perms permissions) override;
+    void createFile(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions,
+                    std::optional<std::uint32_t> group) override;
+    void flushFile(const std::filesystem::path& path) override;
+    void removeFile(const std::filesystem::path& path) override;
     void syncFolder(const std::filesystem::path& path) override;
 };
 

@@ -105,6 +105,22 @@ TEST(NoteBook, DeleteAndClear) {
     EXPECT_TRUE(book.textsToSave().empty());
 }
 
+TEST(NoteBook, EachNoteKeepsItsOriginThroughRemovalsAdditionsAndSaves) {
+    NoteBook book;
+    book.load({u"one", u"linked", u"three"}, {11, 12, 13});
+    book.select(1);
+    book.removeSelected();
+    book.add();
+    EXPECT_EQ(book.originsToSave(), (std::vector<NoteOrigin>{11, 13, kNewNote}));
+    book.recordSaved({11, 13, 14});
+    book.select(0);
+    book.removeSelected();
+    EXPECT_EQ(book.originsToSave(), (std::vector<NoteOrigin>{13, 14}));
+    book.clear();
+    book.add();
+    EXPECT_EQ(book.originsToSave(), std::vector<NoteOrigin>{kNewNote});
+}
+
 TEST(NoteBook, TheGuardDisablesTheEditorOnlyWithoutSelection) {
     NoteBook book;
     book.load({u"one"});

@@ -25,7 +25,88 @@ namespace {
     failWithErrno(path);
 }
 
+void writeAll(int fd, std::string_view bytes, const std::filesystem::path& path) {
+    const char* data = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            closeAndFail(fd, path);
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+}
+
+EntryStatus::Kind kindOf(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return EntryStatus::Kind::file;
+    }
+    if (S_ISDIR(mode)) {
+        return EntryStatus::Kind::folder;
+    }
+    return S_ISLNK(mode) ? EntryStatus::Kind::link : EntryStatus::Kind::other;
+}
+
 } // namespace
+
+EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
+    struct stat info {};
+    const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
+    if (result != 0) {
+        return {};
+    }
+    EntryStatus status;
+    status.kind = kindOf(info.st_mode);
+    status.permissions = static_cast<std::filesystem::perms>(info.st_mode & 07777);
+    status.group = info.st_gid;
+    status.identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
+    status.size = static_cast<std::uint64_t>(info.st_size);
+    status.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    return status;
+}
+
+void createNewFile(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions,
+                   std::optional<std::uint32_t> group) {
+    const auto mode = static_cast<mode_t>(permissions & std::filesystem::perms::mask);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0) {
+        failWithErrno(path);
+    }
+    try {
+        // The group first: changing it may clear the set-group-ID bit that the mode then puts back. Only a
+        // member of the group may give it; a file that cannot have it stays in the user's own.
+        if (group) {
+            static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), static_cast<gid_t>(*group)));
+        }
+        // The creation mode passes through the umask.
+        if (::fchmod(fd, mode) != 0) {
+            closeAndFail(fd, path);
+        }
+        writeAll(fd, bytes, path);
+        if (::close(fd) != 0) {
+            failWithErrno(path);
+        }
+    } catch (const StorageError&) {
+        // Half a file under a name nobody else uses would only be in the way.
+        ::unlink(path.c_str());
+        throw;
+    }
+}
+
+void flushFileToDisk(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        failWithErrno(path);
+    }
+    if (::fdatasync(fd) != 0) {
+        closeAndFail(fd, path);
+    }
+    ::close(fd);
+}
 
 std::string readFileBytes(const std::filesystem::path& path, std::size_t limit) {
     // Without O_NONBLOCK, opening a FIFO waits until someone writes to it.
@@ -76,19 +157,7 @@ void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, s
     if (::fchmod(fd, mode) != 0) {
         closeAndFail(fd, path);
     }
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            closeAndFail(fd, path);
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
-    }
+    writeAll(fd, bytes, path);
     // Some file systems report a full disk only when the file is closed.
     if (::close(fd) != 0) {
         failWithErrno(path);
@@ -100,9 +169,7 @@ void syncFolderToDisk(const std::filesystem::path& path) {
     if (fd < 0) {
         failWithErrno(path);
     }
-    // One flush of the whole file system instead of one per note: thousands of fsync calls take seconds.
-    // It also reports write-back errors (a full disk found late) of the files written before.
-    const int result = ::syncfs(fd);
+    const int result = ::fsync(fd);
     const int saved = errno;
     ::close(fd);
     if (result != 0) {

@@ -30,7 +30,89 @@ std::string windowsMessage(DWORD code) {
     throw StorageError(path, commonReasonText(error).value_or(windowsMessage(code)));
 }
 
+std::uint64_t joined(DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
 } // namespace
+
+EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
+    std::error_code error;
+    const std::filesystem::file_status found =
+        followLinks ? std::filesystem::status(path, error) : std::filesystem::symlink_status(path, error);
+    EntryStatus status;
+    switch (found.type()) {
+    case std::filesystem::file_type::regular:
+        status.kind = EntryStatus::Kind::file;
+        break;
+    case std::filesystem::file_type::directory:
+        status.kind = EntryStatus::Kind::folder;
+        break;
+    case std::filesystem::file_type::symlink:
+        status.kind = EntryStatus::Kind::link;
+        break;
+    case std::filesystem::file_type::not_found:
+    case std::filesystem::file_type::none:
+        return status;
+    default:
+        status.kind = EntryStatus::Kind::other;
+        break;
+    }
+    status.permissions = found.permissions();
+    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, flags, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        BY_HANDLE_FILE_INFORMATION info{};
+        if (GetFileInformationByHandle(file, &info)) {
+            status.identity = {info.dwVolumeSerialNumber, joined(info.nFileIndexHigh, info.nFileIndexLow)};
+            status.size = joined(info.nFileSizeHigh, info.nFileSizeLow);
+            status.modified = static_cast<std::int64_t>(
+                joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
+        }
+        CloseHandle(file);
+    }
+    return status;
+}
+
+void createNewFile(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions,
+                   std::optional<std::uint32_t>) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        failWithLastError(path);
+    }
+    DWORD written = 0;
+    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+        written != bytes.size()) {
+        const DWORD code = GetLastError();
+        CloseHandle(file);
+        DeleteFileW(path.c_str());
+        SetLastError(code);
+        failWithLastError(path);
+    }
+    CloseHandle(file);
+    std::error_code error;
+    std::filesystem::permissions(path, permissions, error);
+    if (error) {
+        DeleteFileW(path.c_str());
+        throw StorageError(path, error.message());
+    }
+}
+
+void flushFileToDisk(const std::filesystem::path& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        failWithLastError(path);
+    }
+    const bool flushed = FlushFileBuffers(file);
+    const DWORD code = GetLastError();
+    CloseHandle(file);
+    if (!flushed) {
+        SetLastError(code);
+        failWithLastError(path);
+    }
+}
 
 std::string readFileBytes(const std::filesystem::path& path, std::size_t limit) {
     HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,

@@ -1,0 +1,95 @@
+// Times the storage's work on a folder of many notes, with the real files, the real codec and every flush:
+// the load at start, a save with nothing changed (an exit), and a save after one note was edited. The notes
+// are taken in the order of their numbers, as the program lists them.
+// Usage: pennoc_note_save_times NOTES [FOLDER] (FOLDER: a program folder to use; a temporary one by default).
+#include "app/core/NoteFileCodec.h"
+#include "app/core/NoteStorage.h"
+#include "app/core/StoredText.h"
+#include "app/platform/Gb18030Codec.h"
+#include "app/platform/LocalFileSystem.h"
+#include "support/TemporaryFolder.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Wall time, which waits for the disk, and the processor time, which a busy machine disturbs far less.
+struct Stopwatch {
+    Clock::time_point wall = Clock::now();
+    std::clock_t processor = std::clock();
+
+    void print(std::size_t count, const char* what) const {
+        std::printf("%zu notes: %s %.1f ms (processor %.1f ms)\n", count, what,
+                    std::chrono::duration<double, std::milli>(Clock::now() - wall).count(),
+                    1000.0 * static_cast<double>(std::clock() - processor) / CLOCKS_PER_SEC);
+    }
+};
+
+// The note's number, then some text of the length notes have.
+std::u16string noteText(std::size_t i) {
+    std::u16string text;
+    for (const char digit : std::to_string(i)) {
+        text += static_cast<char16_t>(digit);
+    }
+    return text + u" 条便笺\r\nsecond line of the note, with some length to it";
+}
+
+std::size_t numberOf(const std::u16string& text) {
+    std::size_t number = 0;
+    for (std::size_t i = 0; i < text.size() && text[i] != u' '; ++i) {
+        number = number * 10 + static_cast<std::size_t>(text[i] - u'0');
+    }
+    return number;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s NOTES [FOLDER]\n", argv[0]);
+        return 2;
+    }
+    const auto count = static_cast<std::size_t>(std::strtoul(argv[1], nullptr, 10));
+    pennoc::test::TemporaryFolder temporary;
+    const std::filesystem::path folder = argc > 2 ? std::filesystem::path(argv[2]) : temporary.path();
+    pennoc::LocalFileSystem files;
+    pennoc::Gb18030Codec codec;
+    // Written directly: the program's flushes of a first save of every note are not what is timed here.
+    std::filesystem::create_directories(folder / "Notes");
+    const pennoc::NoteFileCodec fileCodec(codec);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string bytes = *fileCodec.encode(pennoc::fileTextFromNote(noteText(i)));
+        std::ofstream(folder / "Notes" / (std::to_string(i) + ".txt"), std::ios::binary) << bytes;
+    }
+
+    pennoc::NoteStorage storage(files, codec, folder);
+    Stopwatch watch;
+    storage.prepare();
+    const pennoc::StoredNotes loaded = storage.load();
+    watch.print(count, "start (prepare and load)");
+    pennoc::StoredNotes stored;
+    stored.texts.resize(count);
+    stored.origins.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t number = numberOf(loaded.texts[i]);
+        stored.texts[number] = loaded.texts[i];
+        stored.origins[number] = loaded.origins[i];
+    }
+
+    watch = Stopwatch();
+    pennoc::SavedNotes saved = storage.save(stored.texts, false, stored.origins);
+    watch.print(count, "save with nothing changed");
+
+    stored.texts[count / 2] += u" (edited)";
+    watch = Stopwatch();
+    storage.save(stored.texts, false, saved.origins);
+    watch.print(count, "save with one note edited");
+    return 0;
+}
