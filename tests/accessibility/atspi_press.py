@@ -4,33 +4,9 @@ Argument: the autostart folder the program registers itself in.
 """
 import os
 import sys
-import time
 
 import pyatspi
-
-
-def wait_for(what, find, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"not found: {what}")
-
-
-def program():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "pennoc":
-            return app
-    return None
-
-
-def nodes(root):
-    for child in root:
-        if child is not None:
-            yield child
-            yield from nodes(child)
+from atspi_helpers import nodes, program, wait_for
 
 
 def showing(app, role, name):
