@@ -49,7 +49,8 @@ protected:
         const QString first = focused();
         std::string cycle = first.toStdString();
         for (int i = 0; i < 60 && (press(Qt::Key_Tab), focused() != first); ++i) {
-            cycle += " " + focused().toStdString();
+            cycle += ' ';
+            cycle += focused().toStdString();
         }
         return cycle;
     }
