@@ -43,7 +43,7 @@ wait_for "the notification service" "grep -qx ready '$work/service.log'"
 
 case $session in
 x11)
-    start sh -c 'exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$0"' "$work/display"
+    start sh -c 'exec Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$0"' "$work/display"
     wait_for "the X server" "[ -s '$work/display' ]"
     export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
