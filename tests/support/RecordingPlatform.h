@@ -90,7 +90,7 @@ private:
     int m_rescueFolders = 0;
 
 public:
-    // The dialogs' answers, as the person at them would give them.
+    // The dialog double's answers and the requests it saw, reached through the platform.
     bool& confirmAnswer = m_dialogs.confirmAnswer;
     std::deque<std::optional<std::filesystem::path>>& dialogAnswers = m_dialogs.dialogAnswers;
     std::vector<OpenFileRequest>& dialogRequests = m_dialogs.dialogRequests;
