@@ -1,7 +1,6 @@
 #include "app/FrmMain.h"
 
 #include "app/NotesPage.h"
-#include "app/StorageMessages.h"
 #include "app/core/NoteRescue.h"
 #include "controls/ClickableLabel.h"
 #include "controls/ControlAccessibility.h"

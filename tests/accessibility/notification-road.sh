@@ -49,10 +49,12 @@ x11)
     unset WAYLAND_DISPLAY
     ;;
 wayland)
-    start sh -c 'exec weston --backend=headless-backend.so --socket=wayland-pennoc --width=1024 --height=768 \
-        --idle-time=0 >"$0" 2>&1' "$work/weston.log"
-    wait_for "the Wayland compositor" "[ -S '$work/runtime/wayland-pennoc' ]"
-    export WAYLAND_DISPLAY=wayland-pennoc QT_QPA_PLATFORM=wayland
+    # A socket name of this run's own, so that no other compositor's socket is ever taken for ours.
+    socket=wayland-$(basename "$work")
+    start sh -c 'exec weston --backend=headless-backend.so --socket="$1" --width=1024 --height=768 \
+        --idle-time=0 >"$0" 2>&1' "$work/weston.log" "$socket"
+    wait_for "the Wayland compositor" "[ -S '$work/runtime/$socket' ]"
+    export WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland
     unset DISPLAY
     ;;
 *)

@@ -2,29 +2,29 @@
 
 #include "app/platform/LocalFileSystem.h"
 #include "platform/PlatformServices.h"
+#include "support/CallLog.h"
 #include "support/FakeClocks.h"
+#include "support/RecordingConsole.h"
+#include "support/RecordingDialogs.h"
 #include "support/RecordingNotifications.h"
+#include "support/RecordingShell.h"
+#include "support/RecordingSound.h"
+#include "support/RecordingTimers.h"
+#include "support/Utf8Text.h"
 
-#include <deque>
-#include <functional>
-#include <string>
-#include <vector>
+#include <utility>
 
 namespace pennoc::test {
 
-class FakeTimer;
-
-// A platform for tests: real files in a folder of the test's choosing and the real text codec; everything
-// else is recorded in `calls` ("beep", "playSound <path>", "stopSound", "open <target>", "command <line>", "powerOff",
-// "suspend", "registerAutoRun", "unregisterAutoRun", "error <title>|<text>", "confirm <title>|<text>", "console
-// <text>", "dialog <title>", "rescueFolder <path>"), in UTF-8. Timers run only when the test ticks them, and each tick
-// comes its interval after the one before on the clocks; a timer still handling a tick misses the next ones,
-// as Qt's do. It needs no Qt, and so has no text codec: QtRecordingPlatform
-// adds the real one and Qt's event handling.
-class RecordingPlatform : public PlatformServices {
+// A platform for tests, made of the recording double of each concern: the sound, the shell, the dialogs and
+// the console record into this one log, with "rescueFolder <path>" beside them; timers run when the test ticks
+// them. Files are real, in a folder of the test's choosing. It needs no Qt, and so has no text codec:
+// QtRecordingPlatform adds the real one and Qt's event handling.
+class RecordingPlatform : public PlatformServices, public CallLog {
 public:
     explicit RecordingPlatform(std::filesystem::path programFolder);
-    ~RecordingPlatform() override;
+    // Its parts record into it.
+    RecordingPlatform(const RecordingPlatform&) = delete;
 
     std::filesystem::path programFolder() const override { return m_programFolder; }
     std::u16string executableName() const override { return u"pennoc"; }
@@ -32,44 +32,44 @@ public:
     FileSystem& files() override { return fileSystem ? *fileSystem : m_files; }
     const TextCodec& textCodec() const override;
     const Clocks& clocks() const override { return fakeClocks; }
-    std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
-                                               std::function<void()> onTick) override;
-    void playSound(const std::filesystem::path& file) override;
-    void stopSound() override;
-    void beep() override;
     DesktopNotifications& notifications() override {
         return notificationService ? *notificationService : desktopNotifications;
     }
-    void openWithSystem(const std::u16string& target) override;
-    void startHiddenCommand(const std::u16string& commandLine) override;
-    void powerOff() override;
-    void suspend() override;
-    void registerAutoRun() override;
-    void unregisterAutoRun() override;
-    void showErrorMessage(const std::u16string& title, const std::u16string& text) override;
-    bool askToConfirm(const std::u16string& title, const std::u16string& text) override;
-    std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) override;
     std::filesystem::path createRescueFolder() override;
-    void reportToConsole(const std::u16string& text) override;
 
-    // Fires every running timer with this interval, `times` times over.
-    void tick(std::chrono::milliseconds interval, int times = 1);
-    bool timerRunning(std::chrono::milliseconds interval) const;
-    int count(const std::string& callPrefix) const;
+    std::unique_ptr<PeriodicTimer> createTimer(std::chrono::milliseconds interval,
+                                               std::function<void()> onTick) override {
+        return m_timers.createTimer(interval, std::move(onTick));
+    }
+    void tick(std::chrono::milliseconds interval, int times = 1) { m_timers.tick(interval, times); }
+    bool timerRunning(std::chrono::milliseconds interval) const { return m_timers.timerRunning(interval); }
 
-    std::vector<std::string> calls;
-    RecordingNotifications desktopNotifications;
-    // Called with each recorded call as it happens (to look at the disk at that moment, say).
-    std::function<void(const std::string&)> onCall;
+    void playSound(const std::filesystem::path& file) override { m_sound.playSound(file); }
+    void stopSound() override { m_sound.stopSound(); }
+    void beep() override { m_sound.beep(); }
+
+    void openWithSystem(const std::u16string& target) override { m_shell.openWithSystem(target); }
+    void startHiddenCommand(const std::u16string& commandLine) override { m_shell.startHiddenCommand(commandLine); }
+    void powerOff() override { m_shell.powerOff(); }
+    void suspend() override { m_shell.suspend(); }
+    void registerAutoRun() override { m_shell.registerAutoRun(); }
+    void unregisterAutoRun() override { m_shell.unregisterAutoRun(); }
+
+    void showErrorMessage(const std::u16string& title, const std::u16string& text) override {
+        m_dialogs.showErrorMessage(title, text);
+    }
+    bool askToConfirm(const std::u16string& title, const std::u16string& text) override {
+        return m_dialogs.askToConfirm(title, text);
+    }
+    std::optional<std::filesystem::path> chooseFileToOpen(const OpenFileRequest& request) override {
+        return m_dialogs.chooseFileToOpen(request);
+    }
+
+    void reportToConsole(const std::u16string& text) override { m_console.reportToConsole(text); }
+
     FakeClocks fakeClocks;
+    RecordingNotifications desktopNotifications;
     bool previousInstance = false;
-    bool confirmAnswer = true;
-    // Answers for the next file dialogs, in order; an empty deque answers "cancelled".
-    std::deque<std::optional<std::filesystem::path>> dialogAnswers;
-    std::vector<OpenFileRequest> dialogRequests;
-    // Runs once, while the next modal dialog is open, as a person's time at a dialog, during which timers
-    // go on: to tick them there, say.
-    std::function<void()> whileDialogOpen;
     // Replaces the real file system (to make operations fail), when set.
     FileSystem* fileSystem = nullptr;
     // Replaces the recording notification list (with the desktop's), when set.
@@ -80,17 +80,21 @@ protected:
     virtual void afterTick() {}
 
 private:
-    friend class FakeTimer;
-    void record(std::string call);
-    void keepDialogOpen();
-
     std::filesystem::path m_programFolder;
     LocalFileSystem m_files;
-    std::vector<FakeTimer*> m_timers;
+    RecordingTimers m_timers{fakeClocks, [this] { afterTick(); }};
+    RecordingSound m_sound{*this};
+    RecordingShell m_shell{*this};
+    RecordingDialogs m_dialogs{*this};
+    RecordingConsole m_console{*this};
     int m_rescueFolders = 0;
-};
 
-std::string utf8(std::u16string_view text);
-std::u16string utf16(std::string_view text);
+public:
+    // The dialog double's answers and the requests it saw, reached through the platform.
+    bool& confirmAnswer = m_dialogs.confirmAnswer;
+    std::deque<std::optional<std::filesystem::path>>& dialogAnswers = m_dialogs.dialogAnswers;
+    std::vector<OpenFileRequest>& dialogRequests = m_dialogs.dialogRequests;
+    std::function<void()>& whileDialogOpen = m_dialogs.whileDialogOpen;
+};
 
 } // namespace pennoc::test

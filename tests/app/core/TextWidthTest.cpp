@@ -1,6 +1,6 @@
 #include "app/core/TextWidth.h"
 
-#include "support/RecordingPlatform.h"
+#include "support/RecordingDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -33,12 +33,13 @@ TEST(TextWidth, CutsWithoutSplittingATwoCellCharacter) {
 }
 
 TEST(TextWidth, LengthBelowOneShowsTheArgumentMessage) {
-    test::RecordingPlatform platform("/nonexistent");
-    EXPECT_EQ(SetTextLengthFromLeft(platform, u"abc", 0), u"");
-    ASSERT_EQ(platform.calls.size(), 1u);
-    EXPECT_EQ(platform.calls[0], "error Pennoc便笺|SetTextLengthFromLeft的Length不能小于1！");
-    EXPECT_EQ(SetTextLengthFromLeft(platform, u"abc", 2), u"ab");
-    EXPECT_EQ(platform.calls.size(), 1u);
+    test::CallLog log;
+    test::RecordingDialogs dialogs(log);
+    EXPECT_EQ(SetTextLengthFromLeft(dialogs, u"abc", 0), u"");
+    ASSERT_EQ(log.calls.size(), 1u);
+    EXPECT_EQ(log.calls[0], "error Pennoc便笺|SetTextLengthFromLeft的Length不能小于1！");
+    EXPECT_EQ(SetTextLengthFromLeft(dialogs, u"abc", 2), u"ab");
+    EXPECT_EQ(log.calls.size(), 1u);
 }
 
 } // namespace
