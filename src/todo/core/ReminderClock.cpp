@@ -121,11 +121,11 @@ void ReminderClock::tickWhileWaiting(const TickTime& time) {
                 time.seconds + (m_stoppedTick && id > m_stoppedTick->ranId && id <= m_stoppedTick->lastId
                                     ? m_stoppedTick->time.seconds
                                     : 0);
-            const std::int64_t left = secondsLeft(line);
-            if (left <= counted) {
-                m_ranOutAt.try_emplace(id, time.now.boot - std::chrono::seconds(counted - left));
+            const bool atEnd = remainingTimeOf(line) == kCountdownEnd;
+            if (atEnd || (counted > 0 && runsOut(line, counted))) {
+                m_ranOutAt.try_emplace(id, time.now.boot - std::chrono::seconds(counted - secondsLeft(line)));
             }
-            if (left > 0 && time.seconds > 0) {
+            if (!atEnd && time.seconds > 0) {
                 countDown(i, time.seconds);
             }
         } else if (kind == TodoLineKind::TimeOfDay) {

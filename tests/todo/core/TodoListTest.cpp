@@ -89,14 +89,6 @@ TEST_F(TodoListTest, BatchAnnouncesRewritesAsContiguousRanges) {
     EXPECT_EQ(listener.calls.back(), "changed 4-4");
 }
 
-TEST_F(TodoListTest, OverwriteStaysWithinTheLineAndIsAnnouncedLikeARewrite) {
-    add(u"(-00:10:00)x", u"0");
-    list.overwrite(0, 2, u"00:09:59");
-    list.overwrite(0, 11, u"))");
-    EXPECT_EQ(list.line(0), u"(-00:09:59)x");
-    EXPECT_EQ(listener.calls.back(), "changed 0-0");
-}
-
 TEST_F(TodoListTest, IdsFindEntriesAgainAfterOthersWereRemoved) {
     add(u"a", u"0");
     add(u"b", u"0");
