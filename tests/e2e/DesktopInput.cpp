@@ -4,16 +4,8 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 
 namespace pennoc::test {
-
-namespace {
-
-// Time for the program to take each input before the next one.
-constexpr unsigned long kSettleMilliseconds = 400;
-
-} // namespace
 
 QString xdotool(const QStringList& arguments) {
     QProcess tool;
@@ -21,6 +13,34 @@ QString xdotool(const QStringList& arguments) {
     tool.waitForFinished(10000);
     return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
 }
+
+namespace {
+
+// Qt notes the time of each key or button press it takes from the window in the window's _NET_WM_USER_TIME;
+// empty once the window is gone.
+QString lastPressTaken(const QString& window) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), window, QStringLiteral("_NET_WM_USER_TIME")});
+    xprop.waitForFinished(10000);
+    return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+}
+
+// Gives one press, and its release, with xdotool, and waits until the program has taken the press from the
+// window: what the test looks at next already follows it.
+void pressAndWait(const QString& window, const QStringList& arguments) {
+    const QString before = lastPressTaken(window);
+    xdotool(arguments);
+    waitFor([&] { return lastPressTaken(window) != before; }, 10000);
+}
+
+// Types the text a character at a time into the window, which has the keyboard.
+void typeKeys(const QString& window, const QString& text) {
+    for (const char32_t character : text.toUcs4()) {
+        pressAndWait(window, {QStringLiteral("type"), QString::fromUcs4(&character, 1)});
+    }
+}
+
+} // namespace
 
 QString findWindow(const QString& namePattern) {
     return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), namePattern})
@@ -62,28 +82,24 @@ QPoint windowPosition(const QString& window) {
 }
 
 void clickAt(const QString& window, QPoint point) {
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(point.x()),
-             QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")});
-    QThread::msleep(kSettleMilliseconds);
+    pressAndWait(window, {QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(point.x()),
+                          QString::number(point.y()), QStringLiteral("click"), QStringLiteral("1")});
 }
 
 void typeText(const QString& window, const QString& text) {
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
-    QThread::msleep(kSettleMilliseconds);
+    typeKeys(window, text);
 }
 
 void typeInto(const QString& window, const QString& text) {
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    xdotool({QStringLiteral("key"), QStringLiteral("ctrl+a")});
-    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"), text});
-    QThread::msleep(kSettleMilliseconds);
+    pressAndWait(window, {QStringLiteral("key"), QStringLiteral("ctrl+a")});
+    typeKeys(window, text);
 }
 
 void pressKey(const QString& window, const QString& key) {
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    xdotool({QStringLiteral("key"), key});
-    QThread::msleep(kSettleMilliseconds);
+    pressAndWait(window, {QStringLiteral("key"), key});
 }
 
 } // namespace pennoc::test

@@ -5,7 +5,6 @@
 #include "support/TemporaryFolder.h"
 
 #include <QProcess>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -24,8 +23,6 @@ TEST(NoteSelectionEndToEnd, DeleteWithNothingHighlightedLeavesTheNotesOnDiskAsTh
     ASSERT_TRUE(test::startProgram(program, folder.path()));
     const QString window = test::waitForMainWindow();
     ASSERT_FALSE(window.isEmpty());
-    // Clicks only count once the window has been painted and takes input.
-    QThread::msleep(1000);
 
     test::clickAt(window, kDrawerTab);
     test::clickAt(window, kDeleteCommand);

@@ -22,8 +22,6 @@ TEST(ReminderEndToEnd, AOneMinuteCountdownEnteredInTheWindowPopsUpAfterSixtyOneT
     ASSERT_TRUE(test::startProgram(program, folder.path()));
     const QString window = test::waitForMainWindow();
     ASSERT_FALSE(window.isEmpty());
-    // Clicks only count once the window has been painted and takes input.
-    QThread::msleep(1000);
 
     clickAt(window, test::points::kTodoTab);
     test::enterCountdown(window, QStringLiteral("01"), QStringLiteral("e2e tea"));
@@ -54,8 +52,6 @@ void openTodoPage(QProcess& program, const test::TemporaryFolder& folder, QStrin
     ASSERT_TRUE(test::startProgram(program, folder.path()));
     window = test::waitForMainWindow();
     ASSERT_FALSE(window.isEmpty());
-    // Clicks only count once the window has been painted and takes input.
-    QThread::msleep(1000);
     clickAt(window, test::points::kTodoTab);
 }
 

@@ -19,20 +19,23 @@ int numberAt(std::u16string_view text, std::size_t position) {
 }
 
 // Every value here is read from a two-digit field or is 59, so it never needs a third digit.
-void appendTwoDigits(std::u16string& text, std::int64_t value) {
-    text.push_back(static_cast<char16_t>(u'0' + value / 10));
-    text.push_back(static_cast<char16_t>(u'0' + value % 10));
+void putTwoDigits(char16_t* digits, std::int64_t value) {
+    digits[0] = static_cast<char16_t>(u'0' + value / 10);
+    digits[1] = static_cast<char16_t>(u'0' + value % 10);
 }
 
-std::u16string remainingText(std::int64_t hours, std::int64_t minutes, std::int64_t seconds) {
-    std::u16string text;
-    text.reserve(8);
-    appendTwoDigits(text, hours);
-    text.push_back(u':');
-    appendTwoDigits(text, minutes);
-    text.push_back(u':');
-    appendTwoDigits(text, seconds);
+RemainingText remainingText(std::int64_t hours, std::int64_t minutes, std::int64_t seconds) {
+    RemainingText text{};
+    putTwoDigits(&text[0], hours);
+    text[2] = u':';
+    putTwoDigits(&text[3], minutes);
+    text[5] = u':';
+    putTwoDigits(&text[6], seconds);
     return text;
+}
+
+std::u16string toString(const RemainingText& text) {
+    return {text.begin(), text.end()};
 }
 
 } // namespace
@@ -51,10 +54,14 @@ std::u16string CountDownOneSecond(std::u16string_view remaining) {
             --hours;
         }
     }
-    return remainingText(hours, minutes, seconds);
+    return toString(remainingText(hours, minutes, seconds));
 }
 
 std::u16string CountDownSeconds(std::u16string_view remaining, std::int64_t seconds) {
+    return toString(countedDownText(remaining, seconds));
+}
+
+RemainingText countedDownText(std::u16string_view remaining, std::int64_t seconds) {
     std::int64_t hours = numberAt(remaining, 0);
     std::int64_t minutes = numberAt(remaining, 3);
     std::int64_t secondsField = numberAt(remaining, 6);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +14,10 @@ std::u16string CountDownOneSecond(std::u16string_view remaining);
 
 // `remaining` after `seconds` calls of CountDownOneSecond, worked out at once; `seconds` ≥ 1.
 std::u16string CountDownSeconds(std::u16string_view remaining, std::int64_t seconds);
+// "hh:mm:ss" off the heap, for the clock that counts thousands of countdowns down each second.
+using RemainingText = std::array<char16_t, 8>;
+// CountDownSeconds without an allocation.
+RemainingText countedDownText(std::u16string_view remaining, std::int64_t seconds);
 // The calls of CountDownOneSecond that take `remaining` to "00:00:00": none for "00:00:00" itself, at least
 // one for any other text.
 std::int64_t secondsToZero(std::u16string_view remaining);

@@ -121,12 +121,12 @@ void ReminderClock::tickWhileWaiting(const TickTime& time) {
                 time.seconds + (m_stoppedTick && id > m_stoppedTick->ranId && id <= m_stoppedTick->lastId
                                     ? m_stoppedTick->time.seconds
                                     : 0);
-            const std::int64_t left = secondsLeft(line);
-            if (left <= counted) {
-                m_ranOutAt.try_emplace(id, time.now.boot - std::chrono::seconds(counted - left));
+            const bool atEnd = remainingTimeOf(line) == kCountdownEnd;
+            if (atEnd || (counted > 0 && runsOut(line, counted))) {
+                m_ranOutAt.try_emplace(id, time.now.boot - std::chrono::seconds(counted - secondsLeft(line)));
             }
-            if (left > 0 && time.seconds > 0) {
-                m_list.rewrite(i, tickedCountdownLine(line, CountDownSeconds(remainingTimeOf(line), time.seconds)));
+            if (!atEnd && time.seconds > 0) {
+                countDown(i, time.seconds);
             }
         } else if (kind == TodoLineKind::TimeOfDay) {
             // The minutes from here on are checked once the action is over; an entry the stopped tick has not
@@ -138,24 +138,40 @@ void ReminderClock::tickWhileWaiting(const TickTime& time) {
     }
 }
 
+void ReminderClock::countDown(int index, std::int64_t seconds) {
+    const std::u16string& line = m_list.line(index);
+    const RemainingText remaining = countedDownText(remainingTimeOf(line), seconds);
+    const std::u16string_view remainingView(remaining.data(), remaining.size());
+    // Thousands of countdowns go down each second: a line the clock wrote before keeps its storage.
+    if (hasTickedCountdownForm(line)) {
+        m_list.overwrite(index, kRemainingTimePosition, remainingView);
+    } else {
+        m_list.rewrite(index, tickedCountdownLine(line, remainingView));
+    }
+}
+
 std::int64_t ReminderClock::secondsLeft(std::u16string_view line) {
     const std::u16string_view remaining = remainingTimeOf(line);
     // A countdown shows "00:00:00" for a second before it completes.
     return remaining == kCountdownEnd ? 0 : secondsToZero(remaining) + 1;
 }
 
+bool ReminderClock::runsOut(std::u16string_view line, std::int64_t seconds) {
+    // Only a countdown that shows "00:00:00" has a second or less to go, so the usual tick needs no sum.
+    return seconds == 1 ? remainingTimeOf(line) == kCountdownEnd : seconds >= secondsLeft(line);
+}
+
 std::optional<ReminderClock::Due> ReminderClock::checkCountdown(int index, const TickTime& time) {
     const std::u16string& line = m_list.line(index);
-    const std::int64_t left = secondsLeft(line);
     const auto ranOut = m_ranOutAt.empty() ? m_ranOutAt.end() : m_ranOutAt.find(m_list.id(index));
     // A tick that counts no second, coming right after another, completes only what ran out while an action ran.
-    if (ranOut == m_ranOutAt.end() && (time.seconds == 0 || time.seconds < left)) {
+    if (ranOut == m_ranOutAt.end() && (time.seconds == 0 || !runsOut(line, time.seconds))) {
         if (time.seconds > 0) {
-            m_list.rewrite(index, tickedCountdownLine(line, CountDownSeconds(remainingTimeOf(line), time.seconds)));
+            countDown(index, time.seconds);
         }
         return std::nullopt;
     }
-    std::chrono::milliseconds lateBy = std::chrono::seconds(time.seconds - left);
+    std::chrono::milliseconds lateBy = std::chrono::seconds(time.seconds - secondsLeft(line));
     if (ranOut != m_ranOutAt.end()) {
         lateBy = time.now.boot - ranOut->second;
         m_ranOutAt.erase(ranOut);

@@ -93,8 +93,12 @@ private:
     // How far a time-of-day entry counts as checked, when it has not been yet: up to the minute before the
     // tick before, at that tick.
     Checked checkedSoFar(TodoList::EntryId id, const TickTime& time) const;
+    // Takes `seconds` off a running countdown's line.
+    void countDown(int index, std::int64_t seconds);
     // The seconds a countdown still has to go before it completes.
     static std::int64_t secondsLeft(std::u16string_view line);
+    // Whether a tick that counts `seconds` (at least one) completes the countdown.
+    static bool runsOut(std::u16string_view line, std::int64_t seconds);
 
     TodoList& m_list;
     const Clocks& m_clocks;

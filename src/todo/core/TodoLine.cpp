@@ -54,7 +54,7 @@ std::u16string_view dueTimeOf(std::u16string_view line) {
 }
 
 std::u16string_view remainingTimeOf(std::u16string_view line) {
-    return fieldAt(line, 2, 8);
+    return fieldAt(line, kRemainingTimePosition, kCountdownEnd.size());
 }
 
 std::u16string_view titleOf(std::u16string_view line) {
@@ -76,6 +76,11 @@ std::u16string countdownLine(std::u16string_view remaining, std::u16string_view 
 
 std::u16string tickedCountdownLine(std::u16string_view line, std::u16string_view remaining) {
     return countdownLine(remaining, fieldAt(line, kCountdownPrefixLength));
+}
+
+bool hasTickedCountdownForm(std::u16string_view line) {
+    return line.size() >= kCountdownPrefixLength && line[0] == u'(' && line[1] == u'-' &&
+           line[kCountdownPrefixLength - 1] == u')';
 }
 
 std::u16string completedCountdownLine(std::u16string_view line) {

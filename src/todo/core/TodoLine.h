@@ -43,6 +43,10 @@ std::u16string countdownLine(std::u16string_view remaining, std::u16string_view 
 // The three rewrites the clock makes; each keeps the title of `line` unchanged.
 // A countdown one tick on: "(-" + remaining + ")" + title.
 std::u16string tickedCountdownLine(std::u16string_view line, std::u16string_view remaining);
+// Where tickedCountdownLine puts the remaining time.
+inline constexpr std::size_t kRemainingTimePosition = 2;
+// Whether `line` has the form tickedCountdownLine gives, so that the next tick changes only its remaining time.
+bool hasTickedCountdownForm(std::u16string_view line);
 // A countdown that has run out, and a time of day that has come: "(已经完成项目)" + title.
 std::u16string completedCountdownLine(std::u16string_view line);
 std::u16string completedTimeOfDayLine(std::u16string_view line);

@@ -84,6 +84,18 @@ void TodoList::rewrite(int index, std::u16string line) {
     noteChanged(index);
 }
 
+void TodoList::overwrite(int index, std::size_t position, std::u16string_view text) {
+    if (index < 0 || index >= count()) {
+        return;
+    }
+    std::u16string& line = m_entries[static_cast<std::size_t>(index)].line;
+    if (position > line.size() || text.size() > line.size() - position) {
+        return;
+    }
+    std::copy(text.begin(), text.end(), line.begin() + static_cast<std::ptrdiff_t>(position));
+    noteChanged(index);
+}
+
 void TodoList::removeRange(int first, int last) {
     flushChanges();
     if (m_listener) {

@@ -57,6 +57,9 @@ public:
     void removeCompleted();
     void clear();
     void rewrite(int index, std::u16string line);
+    // Rewrites the characters of the display line from `position` on with `text`, in place; changes nothing
+    // when they do not all lie within the line.
+    void overwrite(int index, std::size_t position, std::u16string_view text);
 
 private:
     struct Entry {

@@ -63,6 +63,13 @@ TEST_F(ReminderClockTest, CountdownShowsZeroForOneTickThenCompletesBeforeItsActi
     EXPECT_EQ(list.line(0), u"(已经完成项目)喝水");
 }
 
+TEST_F(ReminderClockTest, ACountdownNotInTheFormTheClockWritesTakesItOnItsFirstTick) {
+    add(u"(*00:00:03)x", u"0x");
+    add(u"(-00:00:03", u"0y");
+    tick();
+    EXPECT_EQ(lines(), (std::vector<std::u16string>{u"(-00:00:02)x", u"(-00:00:02)"}));
+}
+
 TEST_F(ReminderClockTest, WobblingTicksCountOneSecondEachAndLateOnesCountTheTimeGoneBy) {
     add(u"(-01:00:00)a", u"0a");
     const std::chrono::milliseconds gaps[] = {1000ms, 950ms, 1400ms, 600ms, 1050ms, 1000ms};
