@@ -2,7 +2,8 @@
 # Starts the program and the bare floor window in turn, several runs each under one X server, and prints the
 # medians and ratios of: time from exec to the first visible window, resident and unique memory, threads and
 # processor time (read once the window has shown and the program has settled). A benchmark, not a test.
-# Usage: tests/support/on-own-x-server.sh bench/startup-compare.sh [RUNS] [build/bin]
+# The program starts with NOTES notes of Chinese text in GB18030, as it writes them (none when not given).
+# Usage: tests/support/on-own-x-server.sh bench/startup-compare.sh [RUNS] [build/bin] [NOTES]
 # It needs an X server of its own without a window manager, and xev and xprop (x11-utils).
 set -euo pipefail
 runs=${1:-7}
@@ -15,6 +16,16 @@ running=""
 # shellcheck disable=SC2086 # $running holds process ids
 trap 'if [ -n "$running" ]; then kill $running 2>/dev/null || true; fi; rm -rf "$folder" "$runtime"' EXIT
 cp "$bin/pennoc" "$bin/pennoc_sound.so" "$bin/pennoc_floor_window" "$folder/"
+if [ "${3:-0}" -gt 0 ]; then
+    mkdir -m 700 "$folder/Notes"
+    python3 - "$folder/Notes" "$3" <<'NOTES'
+import sys
+line = "第{}条便笺：明天上午九点在三楼会议室开会，记得带上项目计划书、预算表和上周的会议纪要。\r\n"
+for i in range(int(sys.argv[2])):
+    with open(f"{sys.argv[1]}/{i}.txt", "wb") as note:
+        note.write("".join(line.format(i) for _ in range(20)).encode("gb18030"))
+NOTES
+fi
 export XDG_CONFIG_HOME=$folder/config XDG_RUNTIME_DIR=$runtime
 chmod 700 "$XDG_RUNTIME_DIR"
 

@@ -1,9 +1,9 @@
 // Note files: whatever bytes the folder holds, a load, save and load gives the same notes without a warning,
 // and a file in the program's own form is written back byte for byte; whatever texts are saved read back
-// exactly, and only a text without a GB18030 form may fail to save. Then, beside a sub-folder, a link to
-// it, a dangling link and a note linked to a file outside, the notes are edited, one removed and one added,
-// and the save is killed at a chosen call: the next start loads every note's old or new text, and leaves
-// every entry of the user's as it was.
+// exactly, and only a text without a GB18030 form may fail to save; valid GB18030 bytes encode back the same. Then,
+// beside a sub-folder, a link to it, a dangling link and a note linked to a file outside, the notes are edited, one
+// removed and one added, and the save is killed at a chosen call: the next start loads every note's old or new text,
+// and leaves every entry of the user's as it was.
 //
 // Input: the flag file's bytes, then up to eight notes' bytes, each ended by "\\ " (a backslash stands for
 // itself only when doubled), as FuzzedDataProvider::ConsumeRandomLengthString reads them; the last four
@@ -65,9 +65,14 @@ bool isInProgramForm(std::string_view bytes) {
 // A text as the editor would hand it over: GB18030 bytes read as such, anything else as UTF-16 code units;
 // line breaks are CR LF.
 std::u16string noteTextFrom(std::string_view bytes) {
+    const Gb18030Codec codec;
     std::u16string text;
-    if (!Gb18030Codec().decode(bytes, text)) {
+    if (!codec.decode(bytes, text)) {
         text = unitsOf(bytes);
+    } else {
+        // Each character has one GB18030 form.
+        std::string written;
+        requireProperty(codec.encode(text, written) && written == bytes, "valid GB18030 is written back the same");
     }
     return editorTextToNote(noteTextToEditor(text));
 }

@@ -1,3 +1,4 @@
+#include "app/core/Gb18030.h"
 #include "app/core/NoteStorage.h"
 #include "app/core/TextWidth.h"
 #include "app/platform/Gb18030Codec.h"
@@ -5,6 +6,8 @@
 #include "support/TemporaryFolder.h"
 
 #include <benchmark/benchmark.h>
+#include <fstream>
+#include <iterator>
 
 namespace pennoc {
 namespace {
@@ -49,6 +52,21 @@ void BM_LoadData10000Notes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadData10000Notes)->Unit(benchmark::kMillisecond);
+
+// The floor for the load above: the same files read and decoded, nothing more.
+void BM_ReadAndDecode10000Notes(benchmark::State& state) {
+    StorageInFolder stored;
+    stored.storage.save(manyNotes(), false);
+    std::u16string text;
+    for (auto _ : state) {
+        for (int i = 0; i < kNotes; ++i) {
+            std::ifstream file(stored.storage.notesFolder() / (std::to_string(i) + ".txt"), std::ios::binary);
+            const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+            benchmark::DoNotOptimize(gb18030::decode(bytes, text));
+        }
+    }
+}
+BENCHMARK(BM_ReadAndDecode10000Notes)->Unit(benchmark::kMillisecond);
 
 void BM_GetTextLength32767(benchmark::State& state) {
     std::u16string text;
