@@ -10,6 +10,8 @@ namespace pennoc {
 namespace {
 
 constexpr std::u16string_view kExtension = u".txt";
+// More digits than any number of notes, fewer than would overflow.
+constexpr std::size_t kMostDigits = 18;
 
 // The digits of a name the save gives ("12.txt"); a leading zero makes another name.
 std::optional<std::u16string_view> numberOf(std::u16string_view name) {
@@ -29,6 +31,23 @@ char16_t foldCase(char16_t c) {
 }
 
 } // namespace
+
+std::filesystem::path noteFileName(std::size_t index) {
+    return std::to_string(index) + ".txt";
+}
+
+std::optional<std::size_t> noteIndex(const std::filesystem::path& fileName) {
+    const std::u16string name = fileName.u16string();
+    const std::optional<std::u16string_view> digits = numberOf(name);
+    if (!digits || digits->size() > kMostDigits) {
+        return std::nullopt;
+    }
+    std::size_t index = 0;
+    for (const char16_t digit : *digits) {
+        index = index * 10 + static_cast<std::size_t>(digit - u'0');
+    }
+    return index;
+}
 
 bool comesBeforeInNoteOrder(const std::filesystem::path& a, const std::filesystem::path& b) {
     const std::u16string left = a.filename().u16string();

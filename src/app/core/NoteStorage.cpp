@@ -1,8 +1,11 @@
 #include "app/core/NoteStorage.h"
 
+#include "app/core/FlagFile.h"
+#include "app/core/FolderSwapRecovery.h"
 #include "app/core/NoteFileOrder.h"
 #include "app/core/OwnEntryNames.h"
 #include "app/core/StoredText.h"
+#include "app/core/UnreadableOriginals.h"
 
 #include <algorithm>
 #include <new>
@@ -16,68 +19,8 @@ namespace {
 
 constexpr fs::perms kPrivateFolder = fs::perms::owner_all;
 constexpr fs::perms kPrivateFile = fs::perms::owner_read | fs::perms::owner_write;
-// Only the first field of the flag file counts, and only "1" or "0" in it: a longer field is neither.
-constexpr std::size_t kFlagReadLimit = 4096;
-// Copies of one unreadable file name kept side by side before the storage gives up looking for a free name.
-constexpr int kMostKeptCopies = 10000;
 // A file larger than this is no note: reading it would take the memory of the whole session.
 constexpr std::uint64_t kMostNoteBytes = 256ull << 20;
-
-// The flag is ASCII; no byte of it, of the spaces around it or of the delimiters after it occurs inside a
-// GB18030 character, so the bytes are read without decoding them.
-std::optional<bool> flagValue(std::string_view start) {
-    const std::size_t end = start.find_first_of(",\r\n");
-    if (end == std::string_view::npos && start.size() >= kFlagReadLimit) {
-        return std::nullopt;
-    }
-    std::string_view field = start.substr(0, end);
-    const std::size_t first = field.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    field = field.substr(first, field.find_last_not_of(' ') - first + 1);
-    if (field == "1") {
-        return true;
-    }
-    if (field == "0") {
-        return false;
-    }
-    return std::nullopt;
-}
-
-fs::path noteFileName(std::size_t index) {
-    return std::to_string(index) + ".txt";
-}
-
-// The position of a note file as the save names it, or nothing for any other name.
-std::optional<std::size_t> noteIndex(const fs::path& fileName) {
-    constexpr std::u16string_view kExtension = u".txt";
-    // More digits than any number of notes, fewer than would overflow.
-    constexpr std::size_t kMostDigits = 18;
-    const std::u16string name = fileName.u16string();
-    if (!name.ends_with(kExtension) || name.size() == kExtension.size() ||
-        name.size() > kExtension.size() + kMostDigits) {
-        return std::nullopt;
-    }
-    std::size_t index = 0;
-    for (std::size_t i = 0; i + kExtension.size() < name.size(); ++i) {
-        if (name[i] < u'0' || name[i] > u'9') {
-            return std::nullopt;
-        }
-        index = index * 10 + static_cast<std::size_t>(name[i] - u'0');
-    }
-    // Leading zeros make another name.
-    if (noteFileName(index) != fileName) {
-        return std::nullopt;
-    }
-    return index;
-}
-
-fs::path withSuffix(const fs::path& folder, const char* suffix) {
-    fs::path named = folder;
-    named += suffix;
-    return named;
-}
 
 } // namespace
 
@@ -95,58 +38,6 @@ fs::path NoteStorage::flagFile() const {
     return m_programFolder / "AutoRun.sd";
 }
 
-namespace {
-
-// The folder that holds the notes (the end of the link when "Notes" is one) and the working folders of the
-// earlier saves, which swapped whole folders, beside it.
-struct SwapFolders {
-    fs::path current;
-    fs::path fresh;
-    fs::path old;
-};
-
-SwapFolders swapFolders(const FileSystem& files, const fs::path& notes) {
-    // Names nobody gives a folder by hand: a start removes these, and must touch nothing of the user's.
-    const fs::path current = files.isLink(notes) ? files.linkEnd(notes) : notes;
-    return {current, withSuffix(current, ".pennoc-new"), withSuffix(current, ".pennoc-old")};
-}
-
-} // namespace
-
-bool NoteStorage::moveUserEntries(const fs::path& from, const fs::path& to) {
-    bool allMoved = true;
-    for (const fs::path& entry : m_files.listEntries(from)) {
-        if (m_files.isFile(entry)) {
-            continue;
-        }
-        const fs::path target = to / entry.filename();
-        if (m_files.exists(target)) {
-            allMoved = false;
-        } else {
-            m_files.rename(entry, target);
-        }
-    }
-    return allMoved;
-}
-
-void NoteStorage::finishInterruptedSave() {
-    const SwapFolders folders = swapFolders(m_files, notesFolder());
-    if (!m_files.exists(folders.current) && m_files.isFolder(folders.old)) {
-        // Cut short between the two renames. The new folder only gets its name back once complete and
-        // flushed, so it is the newer complete set; without it, the old set goes back.
-        m_files.rename(m_files.isFolder(folders.fresh) ? folders.fresh : folders.old, folders.current);
-        m_files.syncFolder(folders.current.parent_path());
-    }
-    if (m_files.exists(folders.fresh)) {
-        m_files.removeAll(folders.fresh);
-    }
-    // An entry whose name was taken meanwhile stays where it is, and so does the old folder around it.
-    if (m_files.isFolder(folders.old) && moveUserEntries(folders.old, folders.current)) {
-        m_files.syncFolder(folders.current);
-        m_files.removeAll(folders.old);
-    }
-}
-
 void NoteStorage::removeOwnTemporaries(const fs::path& folder) {
     for (const fs::path& entry : m_files.listEntries(folder)) {
         if (isOwnTemporaryName(entry.filename().string()) &&
@@ -157,7 +48,7 @@ void NoteStorage::removeOwnTemporaries(const fs::path& folder) {
 }
 
 void NoteStorage::prepare() {
-    finishInterruptedSave();
+    finishInterruptedFolderSwap(m_files, notesFolder());
     const EntryStatus notes = m_files.status(notesFolder(), true);
     if (notes.kind == EntryStatus::Kind::missing && !m_files.exists(notesFolder())) {
         m_files.createFolder(notesFolder(), kPrivateFolder);
@@ -175,7 +66,7 @@ void NoteStorage::prepare() {
 
 std::optional<bool> NoteStorage::readFlag(std::vector<StorageError>& warnings) const {
     try {
-        return flagValue(m_files.readFile(flagFile(), kFlagReadLimit));
+        return readFlagFile(m_files, flagFile());
     } catch (const StorageError& error) {
         warnings.push_back(error);
         return std::nullopt;
@@ -200,7 +91,7 @@ std::optional<NoteStorage::KnownNote> NoteStorage::readNote(const fs::path& reso
         const std::string bytes = m_files.readFile(entry, FileSystem::kWholeFile);
         NoteFileCodec::Reading reading = m_codec.decode(bytes);
         if (!reading.readable) {
-            const fs::path kept = keepUnreadableOriginal(entry, bytes);
+            const fs::path kept = keepUnreadableOriginal(m_files, m_programFolder / "Notes.unreadable", entry, bytes);
             warnings.emplace_back(entry, "not a text in GB18030 or UTF-8; its original is kept as " + kept.string());
         }
         KnownNote note{entry.filename(), noteTextFromFile(reading.content), std::nullopt, own.identity, own.size};
@@ -246,46 +137,9 @@ StoredNotes NoteStorage::load() {
     return stored;
 }
 
-fs::path NoteStorage::keepUnreadableOriginal(const fs::path& file, const std::string& bytes) {
-    const fs::path keep = m_programFolder / "Notes.unreadable";
-    if (!m_files.isFolder(keep)) {
-        m_files.createFolder(keep, kPrivateFolder);
-    }
-    const fs::path stem = file.filename().stem();
-    const fs::path extension = file.filename().extension();
-    for (int n = 1; n <= kMostKeptCopies; ++n) {
-        fs::path name = stem;
-        if (n > 1) {
-            name += " (" + std::to_string(n) + ")";
-        }
-        name += extension;
-        const fs::path copy = keep / name;
-        if (!m_files.exists(copy)) {
-            m_files.createFile(copy, bytes, m_files.permissions(file), std::nullopt);
-            m_files.flushFile(copy);
-            m_files.syncFolder(keep);
-            return copy;
-        }
-        // A start that ended before any save finds the same file again.
-        if (m_files.isFile(copy) && m_files.readFile(copy, FileSystem::kWholeFile) == bytes) {
-            return copy;
-        }
-    }
-    throw StorageError(keep, "no free name for a copy of " + file.filename().string());
-}
-
 void NoteStorage::writeFlag(bool autoRun, std::vector<StorageError>& warnings) {
     try {
-        const EntryStatus own = m_files.status(flagFile(), false);
-        const fs::path file = own.kind == EntryStatus::Kind::link ? m_files.linkEnd(flagFile()) : flagFile();
-        const EntryStatus status = m_files.status(file, false);
-        if (status.kind != EntryStatus::Kind::file && status.kind != EntryStatus::Kind::missing) {
-            throw StorageError(flagFile(), "not an ordinary file; the start-with-system setting was not saved");
-        }
-        const bool existed = status.kind == EntryStatus::Kind::file;
-        m_replacement.replace(file, autoRun ? "1\r\n" : "0\r\n", existed ? status.permissions : kPrivateFile,
-                              existed ? status.group : std::nullopt);
-        m_files.syncFolder(file.parent_path());
+        writeFlagFile(m_files, m_replacement, flagFile(), autoRun);
         m_storedFlag = autoRun;
     } catch (const StorageError& error) {
         warnings.push_back(error);

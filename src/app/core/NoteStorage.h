@@ -89,8 +89,6 @@ private:
         std::uint64_t size = 0;
     };
 
-    void finishInterruptedSave();
-    bool moveUserEntries(const std::filesystem::path& from, const std::filesystem::path& to);
     void removeOwnTemporaries(const std::filesystem::path& folder);
     std::optional<bool> readFlag(std::vector<StorageError>& warnings) const;
     void writeFlag(bool autoRun, std::vector<StorageError>& warnings);
@@ -98,7 +96,6 @@ private:
                                       std::vector<StorageError>& warnings);
     // The bytes of a note's file; throws StorageError for a note that would not read back exactly.
     std::string encodeNote(const std::u16string& text, std::size_t index) const;
-    std::filesystem::path keepUnreadableOriginal(const std::filesystem::path& file, const std::string& bytes);
     bool isAsLeft(const KnownNote& note, bool folderAsLeft) const;
     void rememberFolder();
     void remember(KnownNote& note) const;
