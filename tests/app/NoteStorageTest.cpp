@@ -544,7 +544,7 @@ TEST(NoteOrder, NumbersByValueThenOtherNamesAsTextWithoutRegardToCase) {
                                 "Notes/0.txt",
                                 "Notes/100000000000000000000.txt",
                                 "Notes/11.txt"};
-    std::sort(names.begin(), names.end(), comesBeforeInNoteOrder);
+    sortInNoteOrder(names);
     const std::vector<fs::path> expected{
         "Notes/0.txt",   "Notes/2.txt", "Notes/10.txt", "Notes/11.txt", "Notes/100000000000000000000.txt",
         "Notes/007.txt", "Notes/A.txt", "Notes/b.txt"};

@@ -124,7 +124,7 @@ StoredNotes NoteStorage::load() {
             files.push_back(entry);
         }
     }
-    std::sort(files.begin(), files.end(), comesBeforeInNoteOrder);
+    sortInNoteOrder(files);
     stored.texts.reserve(files.size());
     for (const fs::path& file : files) {
         std::optional<KnownNote> note = readNote(resolvedFolder, file, stored.warnings);
@@ -250,7 +250,8 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
         }
         names[i] = noteFileName(number);
         highestNumber = std::max<std::uint64_t>(highestNumber, number);
-        renumbered = renumbered || (taken[i] != kNewNote && m_known.at(taken[i]).fileName != names[i]);
+        renumbered =
+            renumbered || (taken[i] != kNewNote && m_known.at(taken[i]).fileName.native() != names[i].native());
     }
     // A link to another note's file in the same folder would break, or lead to itself, once the files are
     // renamed or removed: such a note gets a file of its own first.
