@@ -36,8 +36,6 @@ done
 echo "the storage's work on the same 500 notes:"
 "$bin/pennoc_note_save_times" 500 "$folder"
 "$bin/pennoc_note_save_times" 10000
-echo "the storage's work on the same 500 notes:"
-"$bin/pennoc_note_save_times" 500 "$folder"
 "$bin/pennoc_note_save_times" 100000
 echo "targets: exit with 500 unchanged notes within 50 ms of storage work; one edited among 10,000 within 100 ms;"
 echo "100,000 with one edit within 1 s"
