@@ -2,6 +2,8 @@
 
 #include "app/core/FlagFile.h"
 #include "app/core/FolderSwapRecovery.h"
+#include "app/core/InPlaceNoteWrite.h"
+#include "app/core/LeftoverTemporaries.h"
 #include "app/core/NoteFileOrder.h"
 #include "app/core/OwnEntryNames.h"
 #include "app/core/StoredText.h"
@@ -38,24 +40,17 @@ fs::path NoteStorage::flagFile() const {
     return m_programFolder / "AutoRun.sd";
 }
 
-void NoteStorage::removeOwnTemporaries(const fs::path& folder) {
-    for (const fs::path& entry : m_files.listEntries(folder)) {
-        if (isOwnTemporaryName(entry.filename().string()) &&
-            m_files.status(entry, false).kind == EntryStatus::Kind::file) {
-            m_files.removeFile(entry);
-        }
-    }
-}
-
 void NoteStorage::prepare() {
     finishInterruptedFolderSwap(m_files, notesFolder());
     const EntryStatus notes = m_files.status(notesFolder(), true);
     if (notes.kind == EntryStatus::Kind::missing && !m_files.exists(notesFolder())) {
         m_files.createFolder(notesFolder(), kPrivateFolder);
     } else if (notes.kind == EntryStatus::Kind::folder) {
-        removeOwnTemporaries(notesFolder());
+        finishInPlaceWrites(m_files, notesFolder());
+        removeOwnTemporaries(m_files, notesFolder());
+        removeOwnTemporariesBesideLinkedNotes(m_files, notesFolder());
     }
-    removeOwnTemporaries(m_programFolder);
+    removeOwnTemporaries(m_files, m_programFolder);
     // Whatever stands under the flag's name stays: a FIFO would hold an opening writer forever.
     if (!m_files.exists(flagFile())) {
         m_files.createFile(flagFile(), "0\r\n", kPrivateFile, std::nullopt);
@@ -198,8 +193,12 @@ bool NoteStorage::writeLinkedNote(const fs::path& resolvedFolder, KnownNote& not
                                           (notesFolder() / note.fileName).string());
         return false;
     }
-    m_replacement.replace(target, bytes, status.permissions, status.group);
-    m_files.syncFolder(target.parent_path());
+    if (needsInPlaceWrite(status, note.fileName)) {
+        writeInPlace(m_files, m_replacement, notesFolder(), note.fileName, target, bytes, status.permissions);
+    } else {
+        m_replacement.replace(target, bytes, status.permissions, status.group);
+        m_files.syncFolder(target.parent_path());
+    }
     note.link->identity = m_files.status(target, false).identity;
     return true;
 }
@@ -329,8 +328,13 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
                 // A link whose file changed meanwhile is replaced by a file of the note's own.
                 const EntryStatus status = m_files.status(notesFolder() / name, false);
                 const bool plain = !note.link && status.kind == EntryStatus::Kind::file;
-                m_replacement.replace(notesFolder() / name, bytes[i], plain ? status.permissions : kPrivateFile,
-                                      plain ? status.group : std::nullopt);
+                if (plain && needsInPlaceWrite(status, name)) {
+                    writeInPlace(m_files, m_replacement, notesFolder(), name, notesFolder() / name, bytes[i],
+                                 status.permissions);
+                } else {
+                    m_replacement.replace(notesFolder() / name, bytes[i], plain ? status.permissions : kPrivateFile,
+                                          plain ? status.group : std::nullopt);
+                }
                 note.link.reset();
                 remember(note);
             }

@@ -65,6 +65,7 @@ EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
     status.group = info.st_gid;
     status.identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
     status.size = static_cast<std::uint64_t>(info.st_size);
+    status.links = static_cast<std::uint64_t>(info.st_nlink);
     status.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
     return status;
 }
