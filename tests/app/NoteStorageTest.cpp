@@ -123,6 +123,24 @@ TEST_F(NoteStorageTest, ForeignEncodingsAndEmptyFiles) {
     EXPECT_TRUE(stored.warnings.empty());
 }
 
+TEST_F(NoteStorageTest, UtfEightFromOtherEditorsReadsAsWrittenWhileTheProgramsOwnFilesComeBackExactly) {
+    m_storage.prepare();
+    // Written by other editors, without a byte-order mark.
+    test::writeBytes(notes() / "0.txt", "会议记录：明天下午三点\r\n带回文件");
+    test::writeBytes(notes() / "1.txt", "今天天气很好\n");
+    test::writeBytes(notes() / "2.txt", "Привет, мир!\nДо встречи.\n");
+    test::writeBytes(notes() / "3.txt", "Café crème, Straße über Öl\n");
+    // "小" in GB18030 is also "С" in UTF-8: the program's own file wins.
+    m_storage.save({u"会议记录：明天下午三点\r\n带回文件", u"今天天气很好\n", u"Привет, мир!\nДо встречи.\n",
+                    u"Café crème, Straße über Öl\n", u"小"},
+                   false, m_storage.load().origins);
+    const StoredNotes stored = m_storage.load();
+    EXPECT_EQ(stored.texts, (Texts{u"会议记录：明天下午三点\r\n带回文件", u"今天天气很好\n",
+                                   u"Привет, мир!\nДо встречи.\n", u"Café crème, Straße über Öl\n", u"小"}));
+    EXPECT_TRUE(stored.warnings.empty());
+    EXPECT_EQ(test::readBytes(notes() / "4.txt"), "\xD0\xA1\r\n");
+}
+
 TEST_F(NoteStorageTest, UndecodableFileIsKeptAsItWasBeforeItCanBeOverwritten) {
     m_storage.prepare();
     const std::string garbage = "\xFF\xFE\x81\r\n";
