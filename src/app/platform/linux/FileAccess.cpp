@@ -154,8 +154,10 @@ void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, s
     if (fd < 0) {
         failWithErrno(path);
     }
-    // The creation mode passes through the umask, and an existing file keeps its own.
-    if (::fchmod(fd, mode) != 0) {
+    // The creation mode passes through the umask, and an existing file keeps its own. Only the owner may
+    // change it, so a group member's shared file that already has it is left as it is.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || ((info.st_mode & 07777) != mode && ::fchmod(fd, mode) != 0)) {
         closeAndFail(fd, path);
     }
     writeAll(fd, bytes, path);
