@@ -1,6 +1,6 @@
 // Times the storage's work on a folder of many notes, with the real files, the real codec and every flush:
-// the load at start, a save with nothing changed (all the storage does at an exit), and a save after the
-// middle note was edited.
+// the load at start, a save with nothing changed (all the storage does at an exit), a save after the middle
+// note was edited, and one after another edit once someone else changed the folder.
 // Usage: pennoc_note_save_times NOTES [FOLDER] (FOLDER: a program folder to use, whose notes are taken as
 // they are when it has any; a temporary one with NOTES short notes by default).
 #include "app/core/NoteFileCodec.h"
@@ -79,7 +79,14 @@ int main(int argc, char** argv) {
 
     stored.texts[stored.texts.size() / 2] += u" (edited)";
     watch = Stopwatch();
-    storage.save(stored.texts, false, saved.origins);
+    saved = storage.save(stored.texts, false, saved.origins);
     watch.print(stored.texts.size(), "save with one note edited");
+
+    // Someone else's entry makes every note's file worth a look before the next save.
+    std::filesystem::create_directory(folder / "Notes" / "a folder of the user's");
+    stored.texts[stored.texts.size() / 3] += u" (edited)";
+    watch = Stopwatch();
+    storage.save(stored.texts, false, saved.origins);
+    watch.print(stored.texts.size(), "save with one note edited after the folder changed");
     return 0;
 }

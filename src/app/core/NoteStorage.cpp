@@ -30,10 +30,11 @@ NoteStorage::NoteStorage(FileSystem& files, const TextCodec& codec, fs::path pro
     : m_files(files)
     , m_codec(codec)
     , m_replacement(files)
-    , m_programFolder(std::move(programFolder)) {}
+    , m_programFolder(std::move(programFolder))
+    , m_notesFolder(m_programFolder / "Notes") {}
 
-fs::path NoteStorage::notesFolder() const {
-    return m_programFolder / "Notes";
+const fs::path& NoteStorage::notesFolder() const {
+    return m_notesFolder;
 }
 
 fs::path NoteStorage::flagFile() const {
@@ -244,10 +245,11 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
     std::vector<fs::path> names(count);
     bool renumbered = listed.size() < m_known.size();
     for (std::size_t i = 0, number = 0; i < count; ++i, ++number) {
-        while (takenByUser(noteFileName(number))) {
-            ++number;
+        fs::path name = noteFileName(number);
+        while (takenByUser(name)) {
+            name = noteFileName(++number);
         }
-        names[i] = noteFileName(number);
+        names[i] = std::move(name);
         highestNumber = std::max<std::uint64_t>(highestNumber, number);
         renumbered =
             renumbered || (taken[i] != kNewNote && m_known.at(taken[i]).fileName.native() != names[i].native());
@@ -320,7 +322,7 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
             continue;
         }
         KnownNote& note = m_known.at(taken[i]);
-        if (note.fileName != name) {
+        if (note.fileName.native() != name.native()) {
             moveNote(taken[i], name);
         }
         if (changed[i]) {

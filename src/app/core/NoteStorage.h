@@ -54,7 +54,7 @@ class NoteStorage {
 public:
     NoteStorage(FileSystem& files, const TextCodec& codec, std::filesystem::path programFolder);
 
-    std::filesystem::path notesFolder() const;
+    const std::filesystem::path& notesFolder() const;
     std::filesystem::path flagFile() const;
 
     // Finishes or rolls back a save of the earlier folder-swapping kind that was cut short, puts back the
@@ -109,6 +109,7 @@ private:
     NoteFileCodec m_codec;
     FileReplacement m_replacement;
     std::filesystem::path m_programFolder;
+    std::filesystem::path m_notesFolder;
     // Every note file the storage knows of, listed or not, by the origin it gave it.
     std::unordered_map<NoteOrigin, KnownNote> m_known;
     NoteOrigin m_lastOrigin = kNewNote;
