@@ -1,7 +1,8 @@
 // Times the storage's work on a folder of many notes, with the real files, the real codec and every flush:
-// the load at start, a save with nothing changed (an exit), and a save after one note was edited. The notes
-// are taken in the order of their numbers, as the program lists them.
-// Usage: pennoc_note_save_times NOTES [FOLDER] (FOLDER: a program folder to use; a temporary one by default).
+// the load at start, a save with nothing changed (all the storage does at an exit), a save after the middle
+// note was edited, and one after another edit once someone else changed the folder.
+// Usage: pennoc_note_save_times NOTES [FOLDER] (FOLDER: a program folder to use, whose notes are taken as
+// they are when it has any; a temporary one with NOTES short notes by default).
 #include "app/core/NoteFileCodec.h"
 #include "app/core/NoteStorage.h"
 #include "app/core/StoredText.h"
@@ -41,14 +42,6 @@ std::u16string noteText(std::size_t i) {
     return text + u" 条便笺\r\nsecond line of the note, with some length to it";
 }
 
-std::size_t numberOf(const std::u16string& text) {
-    std::size_t number = 0;
-    for (std::size_t i = 0; i < text.size() && text[i] != u' '; ++i) {
-        number = number * 10 + static_cast<std::size_t>(text[i] - u'0');
-    }
-    return number;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -62,9 +55,10 @@ int main(int argc, char** argv) {
     pennoc::LocalFileSystem files;
     pennoc::Gb18030Codec codec;
     // Written directly: the program's flushes of a first save of every note are not what is timed here.
+    const bool given = std::filesystem::is_directory(folder / "Notes");
     std::filesystem::create_directories(folder / "Notes");
     const pennoc::NoteFileCodec fileCodec(codec);
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count && !given; ++i) {
         const std::string bytes = *fileCodec.encode(pennoc::fileTextFromNote(noteText(i)));
         std::ofstream(folder / "Notes" / (std::to_string(i) + ".txt"), std::ios::binary) << bytes;
     }
@@ -72,24 +66,27 @@ int main(int argc, char** argv) {
     pennoc::NoteStorage storage(files, codec, folder);
     Stopwatch watch;
     storage.prepare();
-    const pennoc::StoredNotes loaded = storage.load();
-    watch.print(count, "start (prepare and load)");
-    pennoc::StoredNotes stored;
-    stored.texts.resize(count);
-    stored.origins.resize(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t number = numberOf(loaded.texts[i]);
-        stored.texts[number] = loaded.texts[i];
-        stored.origins[number] = loaded.origins[i];
+    pennoc::StoredNotes stored = storage.load();
+    watch.print(stored.texts.size(), "start (prepare and load)");
+    if (stored.texts.empty()) {
+        std::fprintf(stderr, "no notes in %s\n", folder.string().c_str());
+        return 1;
     }
 
     watch = Stopwatch();
     pennoc::SavedNotes saved = storage.save(stored.texts, false, stored.origins);
-    watch.print(count, "save with nothing changed");
+    watch.print(stored.texts.size(), "save with nothing changed");
 
-    stored.texts[count / 2] += u" (edited)";
+    stored.texts[stored.texts.size() / 2] += u" (edited)";
+    watch = Stopwatch();
+    saved = storage.save(stored.texts, false, saved.origins);
+    watch.print(stored.texts.size(), "save with one note edited");
+
+    // Someone else's entry makes every note's file worth a look before the next save.
+    std::filesystem::create_directory(folder / "Notes" / "a folder of the user's");
+    stored.texts[stored.texts.size() / 3] += u" (edited)";
     watch = Stopwatch();
     storage.save(stored.texts, false, saved.origins);
-    watch.print(count, "save with one note edited");
+    watch.print(stored.texts.size(), "save with one note edited after the folder changed");
     return 0;
 }

@@ -43,6 +43,8 @@ struct EntryStatus {
     std::optional<std::uint32_t> group;
     FileIdentity identity;
     std::uint64_t size = 0;
+    // How many names in the file system lead to the file (hard links, not symbolic ones).
+    std::uint64_t links = 1;
     // When its content (for a folder: its list of entries) last changed, in the system's own units.
     std::int64_t modified = 0;
 };

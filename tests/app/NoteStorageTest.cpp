@@ -123,6 +123,24 @@ TEST_F(NoteStorageTest, ForeignEncodingsAndEmptyFiles) {
     EXPECT_TRUE(stored.warnings.empty());
 }
 
+TEST_F(NoteStorageTest, UtfEightFromOtherEditorsReadsAsWrittenWhileTheProgramsOwnFilesComeBackExactly) {
+    m_storage.prepare();
+    // Written by other editors, without a byte-order mark.
+    test::writeBytes(notes() / "0.txt", "会议记录：明天下午三点\r\n带回文件");
+    test::writeBytes(notes() / "1.txt", "今天天气很好\n");
+    test::writeBytes(notes() / "2.txt", "Привет, мир!\nДо встречи.\n");
+    test::writeBytes(notes() / "3.txt", "Café crème, Straße über Öl\n");
+    // "小" in GB18030 is also "С" in UTF-8: the program's own file wins.
+    m_storage.save({u"会议记录：明天下午三点\r\n带回文件", u"今天天气很好\n", u"Привет, мир!\nДо встречи.\n",
+                    u"Café crème, Straße über Öl\n", u"小"},
+                   false, m_storage.load().origins);
+    const StoredNotes stored = m_storage.load();
+    EXPECT_EQ(stored.texts, (Texts{u"会议记录：明天下午三点\r\n带回文件", u"今天天气很好\n",
+                                   u"Привет, мир!\nДо встречи.\n", u"Café crème, Straße über Öl\n", u"小"}));
+    EXPECT_TRUE(stored.warnings.empty());
+    EXPECT_EQ(test::readBytes(notes() / "4.txt"), "\xD0\xA1\r\n");
+}
+
 TEST_F(NoteStorageTest, UndecodableFileIsKeptAsItWasBeforeItCanBeOverwritten) {
     m_storage.prepare();
     const std::string garbage = "\xFF\xFE\x81\r\n";
@@ -446,6 +464,45 @@ TEST_F(NoteStorageTest, ALinkedFileReplacedMeanwhileIsKeptAndTheNoteGetsAFileOfI
     EXPECT_EQ(saved.warnings[0].path(), outside);
 }
 
+TEST_F(NoteStorageTest, AHardLinkedNoteIsEditedUnderEveryNameAndACutShortEditIsPutBackAtTheNextStart) {
+    m_storage.prepare();
+    const fs::path shared = m_folder.path() / "shared.txt";
+    test::writeBytes(shared, "shared\r\n");
+    fs::create_hard_link(shared, notes() / "0.txt");
+    const StoredNotes stored = m_storage.load();
+    const SavedNotes saved = m_storage.save({u"edited"}, false, stored.origins);
+    EXPECT_EQ(test::readBytes(shared), "edited\r\n");
+    EXPECT_EQ(fs::hard_link_count(shared), 2u);
+    EXPECT_EQ(noteFileNames(), std::vector<std::string>{"0.txt"});
+
+    // The next edit fails while the file is being written, and the program is killed with it half done.
+    m_files.failWriteNumber(2);
+    EXPECT_THROW(m_storage.save({u"edited again"}, false, saved.origins), StorageError);
+    fs::resize_file(shared, 3);
+    NoteStorage restarted(m_files, m_codec, m_folder.path());
+    restarted.prepare();
+    EXPECT_EQ(restarted.load().texts, Texts{u"edited again"});
+    EXPECT_EQ(test::readBytes(shared), "edited again\r\n");
+    EXPECT_EQ(noteFileNames(), std::vector<std::string>{"0.txt"});
+}
+
+TEST_F(NoteStorageTest, AStartRemovesOnlyItsOwnTemporaryFilesBesideALinkedNotesFile) {
+    const fs::path elsewhere = m_folder.path() / "elsewhere";
+    fs::create_directories(elsewhere / ".pennoc-fedcba9876543210.tmp");
+    test::writeBytes(elsewhere / "shared.txt", "shared\r\n");
+    test::writeBytes(elsewhere / ".pennoc-0123456789abcdef.tmp", "half a save");
+    test::writeBytes(elsewhere / ".pennoc-notes.tmp", "the user's");
+    fs::create_directory(notes());
+    fs::create_symlink("../elsewhere/shared.txt", notes() / "0.txt");
+    m_storage.prepare();
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(elsewhere)) {
+        left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{".pennoc-fedcba9876543210.tmp", ".pennoc-notes.tmp", "shared.txt"}));
+}
+
 TEST_F(NoteStorageTest, RenumberingNeverPointsALinkAtItself) {
     m_storage.prepare();
     test::writeBytes(notes() / "0.txt", "shared\r\n");
@@ -544,7 +601,7 @@ TEST(NoteOrder, NumbersByValueThenOtherNamesAsTextWithoutRegardToCase) {
                                 "Notes/0.txt",
                                 "Notes/100000000000000000000.txt",
                                 "Notes/11.txt"};
-    std::sort(names.begin(), names.end(), comesBeforeInNoteOrder);
+    sortInNoteOrder(names);
     const std::vector<fs::path> expected{
         "Notes/0.txt",   "Notes/2.txt", "Notes/10.txt", "Notes/11.txt", "Notes/100000000000000000000.txt",
         "Notes/007.txt", "Notes/A.txt", "Notes/b.txt"};

@@ -1,7 +1,6 @@
 #include "app/core/NoteFileOrder.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,44 +8,94 @@ namespace pennoc {
 
 namespace {
 
-constexpr std::u16string_view kExtension = u".txt";
+// More digits than any number of notes, fewer than would overflow.
+constexpr std::size_t kMostDigits = 18;
 
-// The digits of a name the save gives ("12.txt"); a leading zero makes another name.
-std::optional<std::u16string_view> numberOf(std::u16string_view name) {
-    if (!name.ends_with(kExtension) || name.size() == kExtension.size()) {
+// The digits of a name the save gives ("12.txt"); a leading zero makes another name. Works on the system's
+// own spelling of the name, so that no name is converted just to be told apart.
+template <typename Char> std::optional<std::basic_string_view<Char>> numberOf(std::basic_string_view<Char> name) {
+    constexpr Char kExtension[] = {'.', 't', 'x', 't'};
+    constexpr std::size_t kExtensionSize = std::size(kExtension);
+    if (name.size() <= kExtensionSize || !std::equal(name.end() - kExtensionSize, name.end(), std::begin(kExtension))) {
         return std::nullopt;
     }
-    const std::u16string_view digits = name.substr(0, name.size() - kExtension.size());
-    const bool allDigits = std::all_of(digits.begin(), digits.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
-    if (!allDigits || (digits.size() > 1 && digits.front() == u'0')) {
+    const std::basic_string_view<Char> digits = name.substr(0, name.size() - kExtensionSize);
+    const bool allDigits = std::all_of(digits.begin(), digits.end(), [](Char c) { return c >= '0' && c <= '9'; });
+    if (!allDigits || (digits.size() > 1 && digits.front() == '0')) {
         return std::nullopt;
     }
     return digits;
+}
+
+std::optional<std::basic_string_view<std::filesystem::path::value_type>>
+numberOf(const std::filesystem::path& fileName) {
+    return numberOf(std::basic_string_view<std::filesystem::path::value_type>(fileName.native()));
 }
 
 char16_t foldCase(char16_t c) {
     return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
+// What an entry sorts by, worked out once for all the comparisons of a sort.
+struct OrderKey {
+    bool numbered = false;
+    // The digits of a numbered name, else the whole name with its letters' case folded.
+    std::u16string text;
+    std::size_t entry = 0;
+
+    bool operator<(const OrderKey& other) const {
+        if (numbered != other.numbered) {
+            return numbered;
+        }
+        // Without leading zeros a longer number is a larger one, however many digits it has.
+        if (numbered && text.size() != other.text.size()) {
+            return text.size() < other.text.size();
+        }
+        return text < other.text;
+    }
+};
+
+OrderKey orderKey(const std::filesystem::path& entry, std::size_t index) {
+    const std::filesystem::path name = entry.filename();
+    if (const auto digits = numberOf(name)) {
+        return {true, std::u16string(digits->begin(), digits->end()), index};
+    }
+    std::u16string text = name.u16string();
+    std::transform(text.begin(), text.end(), text.begin(), foldCase);
+    return {false, std::move(text), index};
+}
+
 } // namespace
 
-bool comesBeforeInNoteOrder(const std::filesystem::path& a, const std::filesystem::path& b) {
-    const std::u16string left = a.filename().u16string();
-    const std::u16string right = b.filename().u16string();
-    const std::optional<std::u16string_view> leftNumber = numberOf(left);
-    const std::optional<std::u16string_view> rightNumber = numberOf(right);
-    if (leftNumber && rightNumber) {
-        // Without leading zeros a longer number is a larger one, however many digits it has.
-        if (leftNumber->size() != rightNumber->size()) {
-            return leftNumber->size() < rightNumber->size();
-        }
-        return *leftNumber < *rightNumber;
+std::filesystem::path noteFileName(std::size_t index) {
+    return std::to_string(index) + ".txt";
+}
+
+std::optional<std::size_t> noteIndex(const std::filesystem::path& fileName) {
+    const auto digits = numberOf(fileName);
+    if (!digits || digits->size() > kMostDigits) {
+        return std::nullopt;
     }
-    if (leftNumber || rightNumber) {
-        return leftNumber.has_value();
+    std::size_t index = 0;
+    for (const auto digit : *digits) {
+        index = index * 10 + static_cast<std::size_t>(digit - '0');
     }
-    return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
-                                        [](char16_t x, char16_t y) { return foldCase(x) < foldCase(y); });
+    return index;
+}
+
+void sortInNoteOrder(std::vector<std::filesystem::path>& entries) {
+    std::vector<OrderKey> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        keys.push_back(orderKey(entries[i], i));
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::filesystem::path> sorted;
+    sorted.reserve(entries.size());
+    for (const OrderKey& key : keys) {
+        sorted.push_back(std::move(entries[key.entry]));
+    }
+    entries = std::move(sorted);
 }
 
 } // namespace pennoc

@@ -1,8 +1,13 @@
 #include "app/core/NoteStorage.h"
 
+#include "app/core/FlagFile.h"
+#include "app/core/FolderSwapRecovery.h"
+#include "app/core/InPlaceNoteWrite.h"
+#include "app/core/LeftoverTemporaries.h"
 #include "app/core/NoteFileOrder.h"
 #include "app/core/OwnEntryNames.h"
 #include "app/core/StoredText.h"
+#include "app/core/UnreadableOriginals.h"
 
 #include <algorithm>
 #include <new>
@@ -16,68 +21,8 @@ namespace {
 
 constexpr fs::perms kPrivateFolder = fs::perms::owner_all;
 constexpr fs::perms kPrivateFile = fs::perms::owner_read | fs::perms::owner_write;
-// Only the first field of the flag file counts, and only "1" or "0" in it: a longer field is neither.
-constexpr std::size_t kFlagReadLimit = 4096;
-// Copies of one unreadable file name kept side by side before the storage gives up looking for a free name.
-constexpr int kMostKeptCopies = 10000;
 // A file larger than this is no note: reading it would take the memory of the whole session.
 constexpr std::uint64_t kMostNoteBytes = 256ull << 20;
-
-// The flag is ASCII; no byte of it, of the spaces around it or of the delimiters after it occurs inside a
-// GB18030 character, so the bytes are read without decoding them.
-std::optional<bool> flagValue(std::string_view start) {
-    const std::size_t end = start.find_first_of(",\r\n");
-    if (end == std::string_view::npos && start.size() >= kFlagReadLimit) {
-        return std::nullopt;
-    }
-    std::string_view field = start.substr(0, end);
-    const std::size_t first = field.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    field = field.substr(first, field.find_last_not_of(' ') - first + 1);
-    if (field == "1") {
-        return true;
-    }
-    if (field == "0") {
-        return false;
-    }
-    return std::nullopt;
-}
-
-fs::path noteFileName(std::size_t index) {
-    return std::to_string(index) + ".txt";
-}
-
-// The position of a note file as the save names it, or nothing for any other name.
-std::optional<std::size_t> noteIndex(const fs::path& fileName) {
-    constexpr std::u16string_view kExtension = u".txt";
-    // More digits than any number of notes, fewer than would overflow.
-    constexpr std::size_t kMostDigits = 18;
-    const std::u16string name = fileName.u16string();
-    if (!name.ends_with(kExtension) || name.size() == kExtension.size() ||
-        name.size() > kExtension.size() + kMostDigits) {
-        return std::nullopt;
-    }
-    std::size_t index = 0;
-    for (std::size_t i = 0; i + kExtension.size() < name.size(); ++i) {
-        if (name[i] < u'0' || name[i] > u'9') {
-            return std::nullopt;
-        }
-        index = index * 10 + static_cast<std::size_t>(name[i] - u'0');
-    }
-    // Leading zeros make another name.
-    if (noteFileName(index) != fileName) {
-        return std::nullopt;
-    }
-    return index;
-}
-
-fs::path withSuffix(const fs::path& folder, const char* suffix) {
-    fs::path named = folder;
-    named += suffix;
-    return named;
-}
 
 } // namespace
 
@@ -85,86 +30,28 @@ NoteStorage::NoteStorage(FileSystem& files, const TextCodec& codec, fs::path pro
     : m_files(files)
     , m_codec(codec)
     , m_replacement(files)
-    , m_programFolder(std::move(programFolder)) {}
+    , m_programFolder(std::move(programFolder))
+    , m_notesFolder(m_programFolder / "Notes") {}
 
-fs::path NoteStorage::notesFolder() const {
-    return m_programFolder / "Notes";
+const fs::path& NoteStorage::notesFolder() const {
+    return m_notesFolder;
 }
 
 fs::path NoteStorage::flagFile() const {
     return m_programFolder / "AutoRun.sd";
 }
 
-namespace {
-
-// The folder that holds the notes (the end of the link when "Notes" is one) and the working folders of the
-// earlier saves, which swapped whole folders, beside it.
-struct SwapFolders {
-    fs::path current;
-    fs::path fresh;
-    fs::path old;
-};
-
-SwapFolders swapFolders(const FileSystem& files, const fs::path& notes) {
-    // Names nobody gives a folder by hand: a start removes these, and must touch nothing of the user's.
-    const fs::path current = files.isLink(notes) ? files.linkEnd(notes) : notes;
-    return {current, withSuffix(current, ".pennoc-new"), withSuffix(current, ".pennoc-old")};
-}
-
-} // namespace
-
-bool NoteStorage::moveUserEntries(const fs::path& from, const fs::path& to) {
-    bool allMoved = true;
-    for (const fs::path& entry : m_files.listEntries(from)) {
-        if (m_files.isFile(entry)) {
-            continue;
-        }
-        const fs::path target = to / entry.filename();
-        if (m_files.exists(target)) {
-            allMoved = false;
-        } else {
-            m_files.rename(entry, target);
-        }
-    }
-    return allMoved;
-}
-
-void NoteStorage::finishInterruptedSave() {
-    const SwapFolders folders = swapFolders(m_files, notesFolder());
-    if (!m_files.exists(folders.current) && m_files.isFolder(folders.old)) {
-        // Cut short between the two renames. The new folder only gets its name back once complete and
-        // flushed, so it is the newer complete set; without it, the old set goes back.
-        m_files.rename(m_files.isFolder(folders.fresh) ? folders.fresh : folders.old, folders.current);
-        m_files.syncFolder(folders.current.parent_path());
-    }
-    if (m_files.exists(folders.fresh)) {
-        m_files.removeAll(folders.fresh);
-    }
-    // An entry whose name was taken meanwhile stays where it is, and so does the old folder around it.
-    if (m_files.isFolder(folders.old) && moveUserEntries(folders.old, folders.current)) {
-        m_files.syncFolder(folders.current);
-        m_files.removeAll(folders.old);
-    }
-}
-
-void NoteStorage::removeOwnTemporaries(const fs::path& folder) {
-    for (const fs::path& entry : m_files.listEntries(folder)) {
-        if (isOwnTemporaryName(entry.filename().string()) &&
-            m_files.status(entry, false).kind == EntryStatus::Kind::file) {
-            m_files.removeFile(entry);
-        }
-    }
-}
-
 void NoteStorage::prepare() {
-    finishInterruptedSave();
+    finishInterruptedFolderSwap(m_files, notesFolder());
     const EntryStatus notes = m_files.status(notesFolder(), true);
     if (notes.kind == EntryStatus::Kind::missing && !m_files.exists(notesFolder())) {
         m_files.createFolder(notesFolder(), kPrivateFolder);
     } else if (notes.kind == EntryStatus::Kind::folder) {
-        removeOwnTemporaries(notesFolder());
+        finishInPlaceWrites(m_files, notesFolder());
+        removeOwnTemporaries(m_files, notesFolder());
+        removeOwnTemporariesBesideLinkedNotes(m_files, notesFolder());
     }
-    removeOwnTemporaries(m_programFolder);
+    removeOwnTemporaries(m_files, m_programFolder);
     // Whatever stands under the flag's name stays: a FIFO would hold an opening writer forever.
     if (!m_files.exists(flagFile())) {
         m_files.createFile(flagFile(), "0\r\n", kPrivateFile, std::nullopt);
@@ -175,7 +62,7 @@ void NoteStorage::prepare() {
 
 std::optional<bool> NoteStorage::readFlag(std::vector<StorageError>& warnings) const {
     try {
-        return flagValue(m_files.readFile(flagFile(), kFlagReadLimit));
+        return readFlagFile(m_files, flagFile());
     } catch (const StorageError& error) {
         warnings.push_back(error);
         return std::nullopt;
@@ -200,7 +87,7 @@ std::optional<NoteStorage::KnownNote> NoteStorage::readNote(const fs::path& reso
         const std::string bytes = m_files.readFile(entry, FileSystem::kWholeFile);
         NoteFileCodec::Reading reading = m_codec.decode(bytes);
         if (!reading.readable) {
-            const fs::path kept = keepUnreadableOriginal(entry, bytes);
+            const fs::path kept = keepUnreadableOriginal(m_files, m_programFolder / "Notes.unreadable", entry, bytes);
             warnings.emplace_back(entry, "not a text in GB18030 or UTF-8; its original is kept as " + kept.string());
         }
         KnownNote note{entry.filename(), noteTextFromFile(reading.content), std::nullopt, own.identity, own.size};
@@ -233,7 +120,7 @@ StoredNotes NoteStorage::load() {
             files.push_back(entry);
         }
     }
-    std::sort(files.begin(), files.end(), comesBeforeInNoteOrder);
+    sortInNoteOrder(files);
     stored.texts.reserve(files.size());
     for (const fs::path& file : files) {
         std::optional<KnownNote> note = readNote(resolvedFolder, file, stored.warnings);
@@ -246,46 +133,9 @@ StoredNotes NoteStorage::load() {
     return stored;
 }
 
-fs::path NoteStorage::keepUnreadableOriginal(const fs::path& file, const std::string& bytes) {
-    const fs::path keep = m_programFolder / "Notes.unreadable";
-    if (!m_files.isFolder(keep)) {
-        m_files.createFolder(keep, kPrivateFolder);
-    }
-    const fs::path stem = file.filename().stem();
-    const fs::path extension = file.filename().extension();
-    for (int n = 1; n <= kMostKeptCopies; ++n) {
-        fs::path name = stem;
-        if (n > 1) {
-            name += " (" + std::to_string(n) + ")";
-        }
-        name += extension;
-        const fs::path copy = keep / name;
-        if (!m_files.exists(copy)) {
-            m_files.createFile(copy, bytes, m_files.permissions(file), std::nullopt);
-            m_files.flushFile(copy);
-            m_files.syncFolder(keep);
-            return copy;
-        }
-        // A start that ended before any save finds the same file again.
-        if (m_files.isFile(copy) && m_files.readFile(copy, FileSystem::kWholeFile) == bytes) {
-            return copy;
-        }
-    }
-    throw StorageError(keep, "no free name for a copy of " + file.filename().string());
-}
-
 void NoteStorage::writeFlag(bool autoRun, std::vector<StorageError>& warnings) {
     try {
-        const EntryStatus own = m_files.status(flagFile(), false);
-        const fs::path file = own.kind == EntryStatus::Kind::link ? m_files.linkEnd(flagFile()) : flagFile();
-        const EntryStatus status = m_files.status(file, false);
-        if (status.kind != EntryStatus::Kind::file && status.kind != EntryStatus::Kind::missing) {
-            throw StorageError(flagFile(), "not an ordinary file; the start-with-system setting was not saved");
-        }
-        const bool existed = status.kind == EntryStatus::Kind::file;
-        m_replacement.replace(file, autoRun ? "1\r\n" : "0\r\n", existed ? status.permissions : kPrivateFile,
-                              existed ? status.group : std::nullopt);
-        m_files.syncFolder(file.parent_path());
+        writeFlagFile(m_files, m_replacement, flagFile(), autoRun);
         m_storedFlag = autoRun;
     } catch (const StorageError& error) {
         warnings.push_back(error);
@@ -344,8 +194,12 @@ bool NoteStorage::writeLinkedNote(const fs::path& resolvedFolder, KnownNote& not
                                           (notesFolder() / note.fileName).string());
         return false;
     }
-    m_replacement.replace(target, bytes, status.permissions, status.group);
-    m_files.syncFolder(target.parent_path());
+    if (needsInPlaceWrite(status, note.fileName)) {
+        writeInPlace(m_files, m_replacement, notesFolder(), note.fileName, target, bytes, status.permissions);
+    } else {
+        m_replacement.replace(target, bytes, status.permissions, status.group);
+        m_files.syncFolder(target.parent_path());
+    }
     note.link->identity = m_files.status(target, false).identity;
     return true;
 }
@@ -391,12 +245,14 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
     std::vector<fs::path> names(count);
     bool renumbered = listed.size() < m_known.size();
     for (std::size_t i = 0, number = 0; i < count; ++i, ++number) {
-        while (takenByUser(noteFileName(number))) {
-            ++number;
+        fs::path name = noteFileName(number);
+        while (takenByUser(name)) {
+            name = noteFileName(++number);
         }
-        names[i] = noteFileName(number);
+        names[i] = std::move(name);
         highestNumber = std::max<std::uint64_t>(highestNumber, number);
-        renumbered = renumbered || (taken[i] != kNewNote && m_known.at(taken[i]).fileName != names[i]);
+        renumbered =
+            renumbered || (taken[i] != kNewNote && m_known.at(taken[i]).fileName.native() != names[i].native());
     }
     // A link to another note's file in the same folder would break, or lead to itself, once the files are
     // renamed or removed: such a note gets a file of its own first.
@@ -466,7 +322,7 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
             continue;
         }
         KnownNote& note = m_known.at(taken[i]);
-        if (note.fileName != name) {
+        if (note.fileName.native() != name.native()) {
             moveNote(taken[i], name);
         }
         if (changed[i]) {
@@ -474,8 +330,13 @@ SavedNotes NoteStorage::save(const std::vector<std::u16string>& texts, bool auto
                 // A link whose file changed meanwhile is replaced by a file of the note's own.
                 const EntryStatus status = m_files.status(notesFolder() / name, false);
                 const bool plain = !note.link && status.kind == EntryStatus::Kind::file;
-                m_replacement.replace(notesFolder() / name, bytes[i], plain ? status.permissions : kPrivateFile,
-                                      plain ? status.group : std::nullopt);
+                if (plain && needsInPlaceWrite(status, name)) {
+                    writeInPlace(m_files, m_replacement, notesFolder(), name, notesFolder() / name, bytes[i],
+                                 status.permissions);
+                } else {
+                    m_replacement.replace(notesFolder() / name, bytes[i], plain ? status.permissions : kPrivateFile,
+                                          plain ? status.group : std::nullopt);
+                }
                 note.link.reset();
                 remember(note);
             }

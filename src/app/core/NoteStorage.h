@@ -44,7 +44,9 @@ struct SavedNotes {
 // A save touches only what changed. Each changed note is written into a temporary file beside its file,
 // flushed, and renamed over it, keeping the file's permissions and group (new files are private). A note
 // read through a link is written the same way beside the file the link leads to, as long as that is still
-// the file that was read. After a removal the later files are renamed in order, surplus ones removed last,
+// the file that was read. A file with more than one name (a hard link) is written in place instead, so that
+// every name sees the edit, after a flushed copy of the new bytes in "Notes" that a start finding it puts
+// back. After a removal the later files are renamed in order, surplus ones removed last,
 // and the folder is flushed once. No moment of a save leaves a listed note's text in no file; a save cut
 // short may leave a gap in the numbers, and the program's own temporary files, which the next start
 // removes. The folder "Notes" itself is never renamed or recreated.
@@ -52,12 +54,13 @@ class NoteStorage {
 public:
     NoteStorage(FileSystem& files, const TextCodec& codec, std::filesystem::path programFolder);
 
-    std::filesystem::path notesFolder() const;
+    const std::filesystem::path& notesFolder() const;
     std::filesystem::path flagFile() const;
 
-    // Finishes or rolls back a save of the earlier folder-swapping kind that was cut short, removes the
-    // temporary files of a save cut short, then creates "Notes" and a flag file holding "0" when nothing
-    // stands under their names. Throws StorageError.
+    // Finishes or rolls back a save of the earlier folder-swapping kind that was cut short, puts back the
+    // copies of notes being written in place, removes the temporary files of a save cut short (in "Notes",
+    // beside the files its links lead to, in the program folder), then creates "Notes" and a flag file holding "0" when
+    // nothing stands under their names. Throws StorageError.
     void prepare();
 
     // Reads the flag and every note file of "Notes", in the order of their numbers (0, 1, 2, …, 10, gaps
@@ -89,16 +92,12 @@ private:
         std::uint64_t size = 0;
     };
 
-    void finishInterruptedSave();
-    bool moveUserEntries(const std::filesystem::path& from, const std::filesystem::path& to);
-    void removeOwnTemporaries(const std::filesystem::path& folder);
     std::optional<bool> readFlag(std::vector<StorageError>& warnings) const;
     void writeFlag(bool autoRun, std::vector<StorageError>& warnings);
     std::optional<KnownNote> readNote(const std::filesystem::path& resolvedFolder, const std::filesystem::path& entry,
                                       std::vector<StorageError>& warnings);
     // The bytes of a note's file; throws StorageError for a note that would not read back exactly.
     std::string encodeNote(const std::u16string& text, std::size_t index) const;
-    std::filesystem::path keepUnreadableOriginal(const std::filesystem::path& file, const std::string& bytes);
     bool isAsLeft(const KnownNote& note, bool folderAsLeft) const;
     void rememberFolder();
     void remember(KnownNote& note) const;
@@ -110,6 +109,7 @@ private:
     NoteFileCodec m_codec;
     FileReplacement m_replacement;
     std::filesystem::path m_programFolder;
+    std::filesystem::path m_notesFolder;
     // Every note file the storage knows of, listed or not, by the origin it gave it.
     std::unordered_map<NoteOrigin, KnownNote> m_known;
     NoteOrigin m_lastOrigin = kNewNote;

@@ -14,6 +14,9 @@ inline constexpr std::string_view kTemporaryPrefix = ".pennoc-";
 inline constexpr std::string_view kTemporaryEnding = ".tmp";
 inline constexpr std::size_t kTemporaryRandomDigits = 16;
 
+// The copy of a note's new bytes kept while its file is written in place: the prefix, then the note's name.
+inline constexpr std::string_view kInPlaceCopyPrefix = ".pennoc-copy-";
+
 bool isOwnTemporaryName(std::string_view name);
 
 } // namespace pennoc

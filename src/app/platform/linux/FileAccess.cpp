@@ -65,6 +65,7 @@ EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
     status.group = info.st_gid;
     status.identity = {static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
     status.size = static_cast<std::uint64_t>(info.st_size);
+    status.links = static_cast<std::uint64_t>(info.st_nlink);
     status.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
     return status;
 }
@@ -153,8 +154,10 @@ void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, s
     if (fd < 0) {
         failWithErrno(path);
     }
-    // The creation mode passes through the umask, and an existing file keeps its own.
-    if (::fchmod(fd, mode) != 0) {
+    // The creation mode passes through the umask, and an existing file keeps its own. Only the owner may
+    // change it, so a group member's shared file that already has it is left as it is.
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || ((info.st_mode & 07777) != mode && ::fchmod(fd, mode) != 0)) {
         closeAndFail(fd, path);
     }
     writeAll(fd, bytes, path);

@@ -34,6 +34,40 @@ std::uint64_t joined(DWORD high, DWORD low) {
     return (static_cast<std::uint64_t>(high) << 32) | low;
 }
 
+// Opens the file as `disposition` says (CREATE_NEW or CREATE_ALWAYS), writes every byte, flushes them when
+// asked and gives the file `permissions`. A file this call created is removed again when that fails, so that
+// no half-written file stays under a name nobody else uses.
+void writeWholeFile(const std::filesystem::path& path, DWORD disposition, std::string_view bytes,
+                    std::filesystem::perms permissions, bool flush) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        failWithLastError(path);
+    }
+    const bool created = disposition == CREATE_NEW;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                    written == bytes.size() && (!flush || FlushFileBuffers(file));
+    if (!ok) {
+        const DWORD code = GetLastError();
+        CloseHandle(file);
+        if (created) {
+            DeleteFileW(path.c_str());
+        }
+        SetLastError(code);
+        failWithLastError(path);
+    }
+    CloseHandle(file);
+    // Of the permissions, Windows keeps only whether the file may be written.
+    std::error_code error;
+    std::filesystem::permissions(path, permissions, error);
+    if (error) {
+        if (created) {
+            DeleteFileW(path.c_str());
+        }
+        throw StorageError(path, error.message());
+    }
+}
+
 } // namespace
 
 EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
@@ -67,6 +101,7 @@ EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
         if (GetFileInformationByHandle(file, &info)) {
             status.identity = {info.dwVolumeSerialNumber, joined(info.nFileIndexHigh, info.nFileIndexLow)};
             status.size = joined(info.nFileSizeHigh, info.nFileSizeLow);
+            status.links = info.nNumberOfLinks;
             status.modified = static_cast<std::int64_t>(
                 joined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
         }
@@ -77,26 +112,8 @@ EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
 
 void createNewFile(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions,
                    std::optional<std::uint32_t>) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        failWithLastError(path);
-    }
-    DWORD written = 0;
-    if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size()) {
-        const DWORD code = GetLastError();
-        CloseHandle(file);
-        DeleteFileW(path.c_str());
-        SetLastError(code);
-        failWithLastError(path);
-    }
-    CloseHandle(file);
-    std::error_code error;
-    std::filesystem::permissions(path, permissions, error);
-    if (error) {
-        DeleteFileW(path.c_str());
-        throw StorageError(path, error.message());
-    }
+    // Flushed when the caller asks, once for the whole file.
+    writeWholeFile(path, CREATE_NEW, bytes, permissions, false);
 }
 
 void flushFileToDisk(const std::filesystem::path& path) {
@@ -146,26 +163,8 @@ std::string readFileBytes(const std::filesystem::path& path, std::size_t limit) 
 }
 
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        failWithLastError(path);
-    }
-    DWORD written = 0;
-    const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                    written == bytes.size() && FlushFileBuffers(file);
-    if (!ok) {
-        const DWORD code = GetLastError();
-        CloseHandle(file);
-        SetLastError(code);
-        failWithLastError(path);
-    }
-    CloseHandle(file);
-    // Of the permissions, Windows keeps only whether the file may be written.
-    std::error_code error;
-    std::filesystem::permissions(path, permissions, error);
-    if (error) {
-        throw StorageError(path, error.message());
-    }
+    // An existing file keeps its identity, and with it every name that leads to it.
+    writeWholeFile(path, CREATE_ALWAYS, bytes, permissions, true);
 }
 
 void syncFolderToDisk(const std::filesystem::path&) {

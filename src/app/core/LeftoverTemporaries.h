@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <filesystem>
+
+namespace pennoc {
+
+// Removes the temporary files that saves cut short left in `folder`: only ordinary files under the names
+// the program alone gives them. Throws StorageError.
+void removeOwnTemporaries(FileSystem& files, const std::filesystem::path& folder);
+
+// The same beside every file that a link in the notes folder leads to, where linked notes are written. A
+// folder there that cannot be cleaned is passed over: what stays in it is in nobody's way.
+void removeOwnTemporariesBesideLinkedNotes(FileSystem& files, const std::filesystem::path& notesFolder);
+
+} // namespace pennoc
