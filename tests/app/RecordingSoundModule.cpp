@@ -2,6 +2,8 @@
 // heard and counted.
 #include "app/platform/SoundPlayer.h"
 
+#include <QtGlobal>
+
 extern "C" {
 Q_DECL_EXPORT int pennoc_beeps_heard = 0;
 }
@@ -10,7 +12,7 @@ namespace {
 
 class RecordingSoundPlayer : public pennoc::SoundPlayer {
 public:
-    void play(const QString&) override {}
+    void play(const std::filesystem::path&) override {}
     void stop() override {}
     bool playing() const override { return false; }
     bool beep() override {

@@ -23,7 +23,7 @@ TEST(SoundModuleTest, PlaysAShortWaveWhereThereIsAnAudioOutput) {
     test::TemporaryFolder folder;
     const std::filesystem::path sound = folder.path() / "tone.wav";
     test::writeBytes(sound, test::shortWave());
-    player->play(QString::fromStdString(sound.string()));
+    player->play(sound);
     EXPECT_TRUE(QTest::qWaitFor([&] { return player->playing(); }, 3000));
     player->stop();
     EXPECT_FALSE(player->playing());

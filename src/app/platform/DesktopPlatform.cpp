@@ -115,7 +115,7 @@ SoundPlayer* DesktopPlatform::soundPlayer() {
 
 void DesktopPlatform::playSound(const std::filesystem::path& file) {
     if (SoundPlayer* sound = soundPlayer()) {
-        sound->play(QString::fromStdU16String(file.u16string()));
+        sound->play(file);
     }
 }
 

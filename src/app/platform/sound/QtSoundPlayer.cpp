@@ -15,9 +15,9 @@ namespace {
 
 class QtSoundPlayer : public SoundPlayer {
 public:
-    void play(const QString& file) override {
+    void play(const std::filesystem::path& file) override {
         m_effect.stop();
-        m_effect.setSource(QUrl::fromLocalFile(file));
+        m_effect.setSource(QUrl::fromLocalFile(QString::fromStdU16String(file.u16string())));
         m_effect.play();
     }
 
