@@ -235,7 +235,9 @@ private:
     }
 
     // Of the entries the last change shown completed, the one whose action this is, as it is or its late form.
+    // Two late pop-ups can read alike; the one whose action has not run yet is the one running now.
     std::optional<int> completedEntryRunning(const std::u16string& action) const {
+        std::optional<int> found;
         for (const int index : m_view.completedByLastChange()) {
             const TaskAction stored = TaskAction::read(m_list.action(index));
             const std::u16string shown =
@@ -243,10 +245,14 @@ private:
             const TaskAction ran = TaskAction::read(action);
             if (action == m_list.action(index) ||
                 (ran.type == TaskAction::Type::Popup && ran.payload.starts_with(shown + u"\n"))) {
-                return index;
+                const TodoList::EntryId id = m_list.id(index);
+                if (!m_touched.contains(id) && !m_runs.contains(id)) {
+                    return index;
+                }
+                found = found ? found : index;
             }
         }
-        return std::nullopt;
+        return found;
     }
 
     // As the program's runner: nothing ticks inside it, and an action either ends in it or goes on after it.
