@@ -121,11 +121,11 @@ void ReminderClock::tickWhileWaiting(const TickTime& time) {
                 time.seconds + (m_stoppedTick && id > m_stoppedTick->ranId && id <= m_stoppedTick->lastId
                                     ? m_stoppedTick->time.seconds
                                     : 0);
-            const bool atEnd = remainingTimeOf(line) == kCountdownEnd;
-            if (atEnd || (counted > 0 && runsOut(line, counted))) {
+            // "00:00:00" shows for a whole second: a tick that counts none does not run it out.
+            if (counted > 0 && runsOut(line, counted)) {
                 m_ranOutAt.try_emplace(id, time.now.boot - std::chrono::seconds(counted - secondsLeft(line)));
             }
-            if (!atEnd && time.seconds > 0) {
+            if (time.seconds > 0 && remainingTimeOf(line) != kCountdownEnd) {
                 countDown(i, time.seconds);
             }
         } else if (kind == TodoLineKind::TimeOfDay) {
