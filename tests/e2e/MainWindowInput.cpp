@@ -1,6 +1,7 @@
 #include "e2e/MainWindowInput.h"
 
 #include "e2e/DesktopInput.h"
+#include "e2e/ProgramProcess.h"
 
 namespace pennoc::test {
 
@@ -12,7 +13,15 @@ void enterCountdown(const QString& window, const QString& minutes, const QString
     clickAt(window, {325, 478}); // "应用"
     clickAt(window, {177, 82});  // the title box
     typeInto(window, title);
+    const std::string before = listRows(window);
     clickAt(window, {381, 422}); // "保存"
+    // A button acts on its release, which comes after the press the input waited for: the entry is saved
+    // once the list shows it.
+    waitFor([&] { return listRows(window) != before; }, 10000);
+}
+
+std::string listRows(const QString& window) {
+    return screenRegion(windowPosition(window) + QPoint(13, 166), QSize(340, 72));
 }
 
 void chooseShutdown(const QString& window) {

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <string>
 
 namespace pennoc::test {
 
@@ -20,6 +21,8 @@ inline constexpr QPoint kPopupConfirm{137, 159};
 
 // Enters a countdown of whole minutes through the shown to-do page and saves it; the pointer is left on "保存".
 void enterCountdown(const QString& window, const QString& minutes, const QString& title);
+// A digest of what the first three rows of the reminder list show.
+std::string listRows(const QString& window);
 // Chooses "关机或睡眠" with its first choice, shutting down, as the next saved entry's action.
 void chooseShutdown(const QString& window);
 

@@ -18,9 +18,6 @@ using test::clickAt;
 using test::findWindow;
 using test::xdotool;
 
-using test::screenRegion;
-using test::windowPosition;
-
 TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileFollows) {
     test::TemporaryFolder folder;
     QProcess program;
@@ -29,8 +26,8 @@ TEST(PopupKeepsCountdownsGoing, ThePopUpClosesUnderThePointerAndOneDueMeanwhileF
     ASSERT_FALSE(window.isEmpty());
     // The list's left part must stay clear of the pop-up, which opens in the middle of the screen.
     xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), window, QStringLiteral("0"), QStringLiteral("0")});
-    // The first three rows of the list, left of the middle of the screen.
-    const auto listRows = [&] { return screenRegion(windowPosition(window) + QPoint(13, 166), QSize(340, 72)); };
+    // The list's first three rows lie left of the middle of the screen.
+    const auto listRows = [&] { return test::listRows(window); };
 
     clickAt(window, test::points::kTodoTab);
     test::enterCountdown(window, QStringLiteral("02"), QStringLiteral("e2e tea"));
