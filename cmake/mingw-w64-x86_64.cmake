@@ -14,6 +14,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# The programs and modules run where no MinGW runtime DLLs are installed (a fresh Wine prefix).
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+# The programs that need no Qt run where no MinGW runtime DLLs are installed (a fresh Wine prefix). Qt and the
+# whole program ship the runtime's DLLs beside them instead, so that all of them share one runtime.
+set(PENNOC_MINGW_STATIC_RUNTIME ON CACHE BOOL "Link the MinGW runtime into each program and module")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES PENNOC_MINGW_STATIC_RUNTIME)
+if(PENNOC_MINGW_STATIC_RUNTIME)
+    set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+    set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
+endif()
