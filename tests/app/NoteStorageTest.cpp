@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -318,6 +320,8 @@ TEST_F(NoteStorageTest, AFailedConversionFailsTheSaveWithItsReasonAndReplacesNot
     }
 }
 
+// Special files, links, modes and owners: what a POSIX file system has.
+#ifndef _WIN32
 TEST_F(NoteStorageTest, EntriesThatAreNoNotesStayWhereTheyAreUntouched) {
     m_storage.prepare();
     fs::create_directory(notes() / "archive");
@@ -350,6 +354,8 @@ TEST_F(NoteStorageTest, EntriesThatAreNoNotesStayWhereTheyAreUntouched) {
     EXPECT_EQ(m_storage.load().texts, (Texts{u"a", u"b", u"c"}));
 }
 
+#endif
+
 TEST_F(NoteStorageTest, FoldersThatTheUserNamedLikeTheSavesOwnAreLeftAlone) {
     for (const char* name : {"Notes.old", "Notes.new"}) {
         fs::create_directory(m_folder.path() / name);
@@ -363,6 +369,7 @@ TEST_F(NoteStorageTest, FoldersThatTheUserNamedLikeTheSavesOwnAreLeftAlone) {
     }
 }
 
+#ifndef _WIN32
 TEST_F(NoteStorageTest, PermissionsStayAsTheyWereAndNewDataIsPrivate) {
     const auto mode = [](const fs::path& path) { return fs::status(path).permissions(); };
     m_storage.prepare();
@@ -518,6 +525,8 @@ TEST_F(NoteStorageTest, RenumberingNeverPointsALinkAtItself) {
     EXPECT_EQ(noteFileNames(), (std::vector<std::string>{"0.txt", "1.txt"}));
 }
 
+#endif
+
 TEST_F(NoteStorageTest, OnlyChangedNotesAreWrittenEachThroughAFlushedTemporaryFile) {
     test::RecordingFileSystem files;
     NoteStorage storage(files, m_codec, m_folder.path());
@@ -548,6 +557,7 @@ TEST_F(NoteStorageTest, OnlyChangedNotesAreWrittenEachThroughAFlushedTemporaryFi
     EXPECT_EQ(storage.load().texts, (Texts{u"a", u"C"}));
 }
 
+#ifndef _WIN32
 TEST_F(NoteStorageTest, ANoteKeepsItsModeAndGroupUnderAPrivateUmask) {
     m_storage.prepare();
     m_storage.save({u"shared"}, false);
@@ -591,6 +601,8 @@ TEST_F(NoteStorageTest, EveryStartFinishesWhateverStandsInTheFolder) {
     EXPECT_EQ(test::readBytes(notes() / "3.txt"), "new\r\n");
     EXPECT_EQ(fs::file_size(notes() / "1.txt"), std::uintmax_t{300u << 20});
 }
+
+#endif
 
 TEST(NoteOrder, NumbersByValueThenOtherNamesAsTextWithoutRegardToCase) {
     std::vector<fs::path> names{"Notes/b.txt",
