@@ -104,10 +104,7 @@ std::optional<NoteStorage::KnownNote> NoteStorage::readNote(const fs::path& reso
             warnings.emplace_back(entry, "not a text in GB18030 or UTF-8; its original is kept as " + kept.string());
         }
         const EntryStatus& own = link ? *link : read;
-        std::u16string text = noteTextFromFile(reading.content);
-        // Kept here and by the window for the whole session: no room to spare in either.
-        text.shrink_to_fit();
-        KnownNote note{entry.filename(), std::move(text), std::nullopt, own.identity, own.size};
+        KnownNote note{entry.filename(), noteTextFromFile(reading.content), std::nullopt, own.identity, own.size};
         if (link) {
             // A relative link leads from the folder the link is in, wherever "Notes" itself leads.
             note.link = LinkedFile{m_files.linkEnd(resolvedFolder / entry.filename()), read.identity};
