@@ -3,15 +3,36 @@
 #include "controls/UiLook.h"
 #include "controls/core/ColorValue.h"
 
+#include <QIconEngine>
 #include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
 
 namespace pennoc {
 
 namespace {
 
 constexpr double kDesignSide = 64.0;
+
+// Drawn whenever a size is asked for, and kept nowhere: the window system takes its copies once, at the
+// window's first showing, and the program need not hold them for the rest of the day.
+class AppIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->translate(rect.topLeft());
+        paintAppIcon(*painter, std::min(rect.width(), rect.height()));
+        painter->restore();
+    }
+
+    QIconEngine* clone() const override { return new AppIconEngine; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : {16, 24, 32, 48, 64, 128}) {
+            sizes.append(QSize(side, side));
+        }
+        return sizes;
+    }
+};
 
 } // namespace
 
@@ -39,16 +60,7 @@ void paintAppIcon(QPainter& painter, int side) {
 }
 
 QIcon appIcon() {
-    QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128}) {
-        QPixmap image(side, side);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        paintAppIcon(painter, side);
-        painter.end();
-        icon.addPixmap(image);
-    }
-    return icon;
+    return QIcon(new AppIconEngine);
 }
 
 } // namespace pennoc

@@ -29,6 +29,7 @@ constexpr int kDrawerClosedLeft = -kListWidth;
 // " 添加 ", " 删除 ", " 清空 ": the text colours at rest and the backgrounds under the pointer.
 constexpr ColorValue kCommandColors[] = {colors::kAccent, colors::kDangerRed, colors::kBlack};
 constexpr ColorValue kCommandLitColors[] = {colors::kAccent, colors::kDangerRed, colors::kAccent};
+constexpr int kCommandLefts[] = {120, 1080, 2040};
 
 } // namespace
 
@@ -64,12 +65,10 @@ void NotesPage::build() {
     m_shape1->setBorderColor(colors::kAccent);
 
     const QString captions[] = {QStringLiteral(" 添加 "), QStringLiteral(" 删除 "), QStringLiteral(" 清空 ")};
-    const int lefts[] = {120, 1080, 2040};
     for (int i = 0; i < kCommandCount; ++i) {
         auto* label = new ClickableLabel(captions[i], m_picture2);
         label->setObjectName(QStringLiteral("Label2_%1").arg(i));
         label->setFont(uiFont(12));
-        placeLabel(label, twipsRect(lefts[i], 120, 600, 255));
         label->setAlignment(Qt::AlignCenter);
         setColors(label, colors::kWhite, kCommandColors[i]);
         connect(label, &ClickableLabel::clicked, this, [this, i] { Label2_Click(i); });
@@ -264,6 +263,11 @@ void NotesPage::showDrawerAndEditor() {
     // The closed drawer's part beyond the page's edge is hidden as well, so that no key can act on it.
     for (QWidget* part : std::initializer_list<QWidget*>{m_picture3, m_line2, m_label2[0], m_label2[1], m_label2[2]}) {
         part->setVisible(open);
+    }
+    // Placed as the drawer opens: measuring the captions loads glyphs from the font file, which a start with the
+    // drawer closed would keep in memory for nothing.
+    for (int i = 0; open && i < kCommandCount; ++i) {
+        placeLabel(m_label2[static_cast<std::size_t>(i)], twipsRect(kCommandLefts[i], 120, 600, 255));
     }
     if (open != (m_picture4->tag() == QStringLiteral("1"))) {
         m_picture4->flip(open);

@@ -2,6 +2,7 @@
 #include "app/FrmMain.h"
 #include "app/QtTranslations.h"
 #include "app/platform/DesktopPlatform.h"
+#include "app/platform/FreeMemory.h"
 #include "app/platform/TerminationSignals.h"
 #include "app/platform/WindowSystem.h"
 #include "controls/ControlAccessibility.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     if (endRequested) {
         return 0;
     }
+    pennoc::releaseFreedMemory();
     loadedWindow = &window;
     // The session asks for the data first and ends the program later, unless the logout is cancelled.
     QObject::connect(

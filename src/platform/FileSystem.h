@@ -49,6 +49,14 @@ struct EntryStatus {
     std::int64_t modified = 0;
 };
 
+// One entry of a folder as the folder's listing tells it.
+struct FolderEntry {
+    std::filesystem::path path;
+    // The entry itself (a link is a link, wherever it leads), from the listing where the system gives it there;
+    // missing when the entry went before it could be looked at.
+    EntryStatus::Kind kind = EntryStatus::Kind::missing;
+};
+
 // The file operations the storage needs. Every mutating call either succeeds or throws StorageError.
 // Paths are followed through symbolic links unless a call says otherwise.
 class FileSystem {
@@ -82,11 +90,16 @@ public:
     virtual void rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     virtual std::filesystem::perms permissions(const std::filesystem::path& path) const = 0;
 
-    // Every entry directly in a folder, of any kind, in no particular order.
-    virtual std::vector<std::filesystem::path> listEntries(const std::filesystem::path& folder) const = 0;
+    // Every entry directly in a folder, of any kind, in no particular order, in one walk of the folder.
+    virtual std::vector<FolderEntry> listEntries(const std::filesystem::path& folder) const = 0;
     // The bytes of an ordinary file from its start, at most `limit` of them (kWholeFile: all). Anything but
     // an ordinary file is an error, found without waiting for a writer.
     virtual std::string readFile(const std::filesystem::path& path, std::size_t limit) const = 0;
+    // The whole of an ordinary file, with the status of the file read (the end of a chain of links), taken
+    // where the system can from the open file itself rather than by another look at the path. A file of
+    // more than `mostBytes` is left unread: nothing then, with its status. Otherwise as readFile.
+    virtual std::optional<std::string> readFileOfAtMost(const std::filesystem::path& path, std::uint64_t mostBytes,
+                                                        EntryStatus& read) const = 0;
 
     // Creates or truncates the file, writes the bytes and gives it exactly `permissions`.
     virtual void writeFile(const std::filesystem::path& path, std::string_view bytes,

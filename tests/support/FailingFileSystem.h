@@ -56,6 +56,16 @@ public:
         return bytes;
     }
 
+    std::optional<std::string> readFileOfAtMost(const std::filesystem::path& path, std::uint64_t mostBytes,
+                                                EntryStatus& read) const override {
+        if (failReads) {
+            throw StorageError(path, "Permission denied");
+        }
+        std::optional<std::string> bytes = LocalFileSystem::readFileOfAtMost(path, mostBytes, read);
+        bytesRead += bytes ? bytes->size() : 0;
+        return bytes;
+    }
+
 private:
     int m_failingWrite = 0;
     int m_failingRename = 0;

@@ -29,15 +29,15 @@ SwapFolders swapFolders(const FileSystem& files, const fs::path& notes) {
 // Moves every entry that is no note file; false when one stays behind because its name was taken meanwhile.
 bool moveUserEntries(FileSystem& files, const fs::path& from, const fs::path& to) {
     bool allMoved = true;
-    for (const fs::path& entry : files.listEntries(from)) {
-        if (files.isFile(entry)) {
+    for (const FolderEntry& entry : files.listEntries(from)) {
+        if (files.isFile(entry.path)) {
             continue;
         }
-        const fs::path target = to / entry.filename();
+        const fs::path target = to / entry.path.filename();
         if (files.exists(target)) {
             allMoved = false;
         } else {
-            files.rename(entry, target);
+            files.rename(entry.path, target);
         }
     }
     return allMoved;

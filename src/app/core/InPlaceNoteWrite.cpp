@@ -38,13 +38,14 @@ void writeInPlace(FileSystem& files, FileReplacement& replacement, const fs::pat
     files.removeFile(copy);
 }
 
-void finishInPlaceWrites(FileSystem& files, const fs::path& notesFolder) {
+void finishInPlaceWrites(FileSystem& files, const fs::path& notesFolder, const std::vector<FolderEntry>& entries) {
     const std::u8string prefix = fs::path(kInPlaceCopyPrefix).u8string();
-    for (const fs::path& entry : files.listEntries(notesFolder)) {
-        const std::u8string name = entry.filename().u8string();
-        if (!name.starts_with(prefix) || files.status(entry, false).kind != EntryStatus::Kind::file) {
+    for (const FolderEntry& copy : entries) {
+        const std::u8string name = copy.path.filename().u8string();
+        if (!name.starts_with(prefix) || copy.kind != EntryStatus::Kind::file) {
             continue;
         }
+        const fs::path& entry = copy.path;
         const fs::path note = notesFolder / fs::path(name.substr(prefix.size()));
         const EntryStatus target = files.status(note, true);
         if (target.kind == EntryStatus::Kind::file) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 namespace pennoc {
 
@@ -24,8 +25,9 @@ void writeInPlace(FileSystem& files, FileReplacement& replacement, const std::fi
                   std::filesystem::perms permissions);
 
 // Puts every copy's bytes back into the file its note's entry leads to, or under the note's name when that
-// is free, and removes the copy. A copy whose name is taken by something of the user's stays. Throws
-// StorageError.
-void finishInPlaceWrites(FileSystem& files, const std::filesystem::path& notesFolder);
+// is free, and removes the copy. A copy whose name is taken by something of the user's stays. `entries` is the
+// notes folder's listing. Throws StorageError.
+void finishInPlaceWrites(FileSystem& files, const std::filesystem::path& notesFolder,
+                         const std::vector<FolderEntry>& entries);
 
 } // namespace pennoc

@@ -8,26 +8,29 @@ namespace fs = std::filesystem;
 
 namespace pennoc {
 
-void removeOwnTemporaries(FileSystem& files, const fs::path& folder) {
-    for (const fs::path& entry : files.listEntries(folder)) {
-        if (isOwnTemporaryName(entry.filename().string()) &&
-            files.status(entry, false).kind == EntryStatus::Kind::file) {
-            files.removeFile(entry);
+void removeOwnTemporaries(FileSystem& files, const std::vector<FolderEntry>& entries) {
+    for (const FolderEntry& entry : entries) {
+        if (entry.kind == EntryStatus::Kind::file && isOwnTemporaryName(entry.path.filename().string())) {
+            files.removeFile(entry.path);
         }
     }
 }
 
-void removeOwnTemporariesBesideLinkedNotes(FileSystem& files, const fs::path& notesFolder) {
+void removeOwnTemporaries(FileSystem& files, const fs::path& folder) {
+    removeOwnTemporaries(files, files.listEntries(folder));
+}
+
+void removeOwnTemporariesBesideLinkedNotes(FileSystem& files, const fs::path& notesFolder,
+                                           const std::vector<FolderEntry>& entries) {
     const fs::path resolvedFolder = files.linkEnd(notesFolder);
     std::set<fs::path> folders;
-    for (const fs::path& entry : files.listEntries(notesFolder)) {
-        if (files.status(entry, false).kind != EntryStatus::Kind::link ||
-            files.status(entry, true).kind != EntryStatus::Kind::file) {
+    for (const FolderEntry& entry : entries) {
+        if (entry.kind != EntryStatus::Kind::link || files.status(entry.path, true).kind != EntryStatus::Kind::file) {
             continue;
         }
         try {
             // A relative link leads from the folder the link is in, wherever "Notes" itself leads.
-            const fs::path folder = files.linkEnd(resolvedFolder / entry.filename()).parent_path();
+            const fs::path folder = files.linkEnd(resolvedFolder / entry.path.filename()).parent_path();
             if (folder != resolvedFolder) {
                 folders.insert(folder);
             }

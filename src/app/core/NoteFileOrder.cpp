@@ -65,6 +65,29 @@ OrderKey orderKey(const std::filesystem::path& entry, std::size_t index) {
     return {false, std::move(text), index};
 }
 
+const std::filesystem::path& pathOf(const std::filesystem::path& entry) {
+    return entry;
+}
+
+const std::filesystem::path& pathOf(const FolderEntry& entry) {
+    return entry.path;
+}
+
+template <typename Entry> void sortEntries(std::vector<Entry>& entries) {
+    std::vector<OrderKey> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        keys.push_back(orderKey(pathOf(entries[i]), i));
+    }
+    std::sort(keys.begin(), keys.end());
+    std::vector<Entry> sorted;
+    sorted.reserve(entries.size());
+    for (const OrderKey& key : keys) {
+        sorted.push_back(std::move(entries[key.entry]));
+    }
+    entries = std::move(sorted);
+}
+
 } // namespace
 
 std::filesystem::path noteFileName(std::size_t index) {
@@ -84,18 +107,11 @@ std::optional<std::size_t> noteIndex(const std::filesystem::path& fileName) {
 }
 
 void sortInNoteOrder(std::vector<std::filesystem::path>& entries) {
-    std::vector<OrderKey> keys;
-    keys.reserve(entries.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        keys.push_back(orderKey(entries[i], i));
-    }
-    std::sort(keys.begin(), keys.end());
-    std::vector<std::filesystem::path> sorted;
-    sorted.reserve(entries.size());
-    for (const OrderKey& key : keys) {
-        sorted.push_back(std::move(entries[key.entry]));
-    }
-    entries = std::move(sorted);
+    sortEntries(entries);
+}
+
+void sortInNoteOrder(std::vector<FolderEntry>& entries) {
+    sortEntries(entries);
 }
 
 } // namespace pennoc

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -17,5 +19,6 @@ std::optional<std::size_t> noteIndex(const std::filesystem::path& fileName);
 // number, so that the order a save wrote comes back as it was, gaps allowed; then every other name,
 // compared as text without regard to letter case.
 void sortInNoteOrder(std::vector<std::filesystem::path>& entries);
+void sortInNoteOrder(std::vector<FolderEntry>& entries);
 
 } // namespace pennoc

@@ -47,9 +47,12 @@ void NoteStorage::prepare() {
     if (notes.kind == EntryStatus::Kind::missing && !m_files.exists(notesFolder())) {
         m_files.createFolder(notesFolder(), kPrivateFolder);
     } else if (notes.kind == EntryStatus::Kind::folder) {
-        finishInPlaceWrites(m_files, notesFolder());
-        removeOwnTemporaries(m_files, notesFolder());
-        removeOwnTemporariesBesideLinkedNotes(m_files, notesFolder());
+        // One walk of the folder serves every check: the copies put back are notes' names, which the later
+        // checks pass over, so what they look at has not changed.
+        const std::vector<FolderEntry> entries = m_files.listEntries(notesFolder());
+        finishInPlaceWrites(m_files, notesFolder(), entries);
+        removeOwnTemporaries(m_files, entries);
+        removeOwnTemporariesBesideLinkedNotes(m_files, notesFolder(), entries);
     }
     removeOwnTemporaries(m_files, m_programFolder);
     // Whatever stands under the flag's name stays: a FIFO would hold an opening writer forever.
@@ -69,31 +72,42 @@ std::optional<bool> NoteStorage::readFlag(std::vector<StorageError>& warnings) c
     }
 }
 
-std::optional<NoteStorage::KnownNote> NoteStorage::readNote(const fs::path& resolvedFolder, const fs::path& entry,
+std::optional<NoteStorage::KnownNote> NoteStorage::readNote(const fs::path& resolvedFolder, const FolderEntry& listed,
                                                             std::vector<StorageError>& warnings) {
-    const EntryStatus own = m_files.status(entry, false);
-    const EntryStatus status = own.kind == EntryStatus::Kind::link ? m_files.status(entry, true) : own;
-    if (status.kind != EntryStatus::Kind::file) {
-        if (own.kind == EntryStatus::Kind::link && status.kind != EntryStatus::Kind::folder) {
-            warnings.emplace_back(entry, "a link to something that is neither a file nor a folder; left as it is");
-        }
+    // The listing tells folders and special files apart without a look at each.
+    if (listed.kind != EntryStatus::Kind::file && listed.kind != EntryStatus::Kind::link) {
         return std::nullopt;
     }
-    if (status.size > kMostNoteBytes) {
-        warnings.emplace_back(entry, "larger than 256 MiB, so no note; left as it is");
-        return std::nullopt;
+    const fs::path& entry = listed.path;
+    // A plain file is looked at only as it is read; a link needs a look of its own, at itself.
+    const std::optional<EntryStatus> link =
+        listed.kind == EntryStatus::Kind::link ? std::optional(m_files.status(entry, false)) : std::nullopt;
+    if (link) {
+        const EntryStatus target = m_files.status(entry, true);
+        if (target.kind != EntryStatus::Kind::file) {
+            if (target.kind != EntryStatus::Kind::folder) {
+                warnings.emplace_back(entry, "a link to something that is neither a file nor a folder; left as it is");
+            }
+            return std::nullopt;
+        }
     }
     try {
-        const std::string bytes = m_files.readFile(entry, FileSystem::kWholeFile);
-        NoteFileCodec::Reading reading = m_codec.decode(bytes);
+        EntryStatus read;
+        const std::optional<std::string> bytes = m_files.readFileOfAtMost(entry, kMostNoteBytes, read);
+        if (!bytes) {
+            warnings.emplace_back(entry, "larger than 256 MiB, so no note; left as it is");
+            return std::nullopt;
+        }
+        NoteFileCodec::Reading reading = m_codec.decode(*bytes);
         if (!reading.readable) {
-            const fs::path kept = keepUnreadableOriginal(m_files, m_programFolder / "Notes.unreadable", entry, bytes);
+            const fs::path kept = keepUnreadableOriginal(m_files, m_programFolder / "Notes.unreadable", entry, *bytes);
             warnings.emplace_back(entry, "not a text in GB18030 or UTF-8; its original is kept as " + kept.string());
         }
+        const EntryStatus& own = link ? *link : read;
         KnownNote note{entry.filename(), noteTextFromFile(reading.content), std::nullopt, own.identity, own.size};
-        if (own.kind == EntryStatus::Kind::link) {
+        if (link) {
             // A relative link leads from the folder the link is in, wherever "Notes" itself leads.
-            note.link = LinkedFile{m_files.linkEnd(resolvedFolder / entry.filename()), status.identity};
+            note.link = LinkedFile{m_files.linkEnd(resolvedFolder / entry.filename()), read.identity};
         }
         return note;
     } catch (const StorageError& error) {
@@ -114,15 +128,12 @@ StoredNotes NoteStorage::load() {
     }
     rememberFolder();
     const fs::path resolvedFolder = m_files.linkEnd(notesFolder());
-    std::vector<fs::path> files;
-    for (const fs::path& entry : m_files.listEntries(notesFolder())) {
-        if (!entry.filename().string().starts_with(kOwnEntryPrefix)) {
-            files.push_back(entry);
-        }
-    }
+    std::vector<FolderEntry> files = m_files.listEntries(notesFolder());
+    std::erase_if(files,
+                  [](const FolderEntry& entry) { return entry.path.filename().string().starts_with(kOwnEntryPrefix); });
     sortInNoteOrder(files);
     stored.texts.reserve(files.size());
-    for (const fs::path& file : files) {
+    for (const FolderEntry& file : files) {
         std::optional<KnownNote> note = readNote(resolvedFolder, file, stored.warnings);
         if (note) {
             stored.texts.push_back(note->text);

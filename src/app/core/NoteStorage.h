@@ -94,7 +94,7 @@ private:
 
     std::optional<bool> readFlag(std::vector<StorageError>& warnings) const;
     void writeFlag(bool autoRun, std::vector<StorageError>& warnings);
-    std::optional<KnownNote> readNote(const std::filesystem::path& resolvedFolder, const std::filesystem::path& entry,
+    std::optional<KnownNote> readNote(const std::filesystem::path& resolvedFolder, const FolderEntry& entry,
                                       std::vector<StorageError>& warnings);
     // The bytes of a note's file; throws StorageError for a note that would not read back exactly.
     std::string encodeNote(const std::u16string& text, std::size_t index) const;

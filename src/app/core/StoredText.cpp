@@ -23,13 +23,22 @@ std::vector<std::u16string> readLines(std::u16string_view content) {
 }
 
 std::u16string noteTextFromFile(std::u16string_view content) {
+    // The lines readLines gives, joined by CR LF, in one pass and one allocation: a start reads every note so.
     std::u16string text;
-    const std::vector<std::u16string> lines = readLines(content);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
-            text += kLineBreak;
+    text.reserve(content.size());
+    for (std::size_t i = 0; i < content.size(); ++i) {
+        if (content[i] != u'\r') {
+            text += content[i];
+            continue;
         }
-        text += lines[i];
+        text += kLineBreak;
+        if (i + 1 < content.size() && content[i + 1] == u'\n') {
+            ++i;
+        }
+    }
+    // The break after the last line ends it rather than starting another.
+    if (content.ends_with(u'\r') || content.ends_with(kLineBreak)) {
+        text.resize(text.size() - kLineBreak.size());
     }
     return text;
 }

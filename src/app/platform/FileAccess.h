@@ -3,7 +3,9 @@
 #include "platform/FileSystem.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,10 @@ namespace pennoc {
 // The bytes of an ordinary file from its start, at most `limit` of them. Anything but an ordinary file (after
 // following links) is an error; a FIFO is refused without waiting for a writer. Throws StorageError.
 std::string readFileBytes(const std::filesystem::path& path, std::size_t limit);
+
+// See FileSystem::readFileOfAtMost.
+std::optional<std::string> readFileBytesOfAtMost(const std::filesystem::path& path, std::uint64_t mostBytes,
+                                                 EntryStatus& read);
 
 // Creates or truncates a file, writes the bytes and gives it exactly `permissions` whatever the process's
 // file-creation mask. Throws StorageError with the system's reason.

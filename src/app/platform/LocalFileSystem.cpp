@@ -14,6 +14,22 @@ namespace {
 // As many links in a chain as the system itself follows.
 constexpr int kMostLinksInAChain = 40;
 
+// The kind the listing gave, so that a folder of many notes is not looked at entry by entry; where the system's
+// listing tells no kind, the entry itself is asked.
+EntryStatus::Kind entryKind(const fs::directory_entry& entry) {
+    std::error_code error;
+    if (entry.is_symlink(error)) {
+        return EntryStatus::Kind::link;
+    }
+    if (entry.is_regular_file(error)) {
+        return EntryStatus::Kind::file;
+    }
+    if (entry.is_directory(error)) {
+        return EntryStatus::Kind::folder;
+    }
+    return error ? EntryStatus::Kind::missing : EntryStatus::Kind::other;
+}
+
 [[noreturn]] void fail(const fs::path& path, const std::error_code& error) {
     throw StorageError(path, systemErrorText(error));
 }
@@ -114,15 +130,15 @@ fs::perms LocalFileSystem::permissions(const fs::path& path) const {
     return status.permissions();
 }
 
-std::vector<fs::path> LocalFileSystem::listEntries(const fs::path& folder) const {
-    std::vector<fs::path> entries;
+std::vector<FolderEntry> LocalFileSystem::listEntries(const fs::path& folder) const {
+    std::vector<FolderEntry> entries;
     std::error_code error;
     fs::directory_iterator it(folder, error);
     if (error) {
         fail(folder, error);
     }
     for (; it != fs::directory_iterator(); it.increment(error)) {
-        entries.push_back(it->path());
+        entries.push_back({it->path(), entryKind(*it)});
     }
     if (error) {
         fail(folder, error);
@@ -132,6 +148,11 @@ std::vector<fs::path> LocalFileSystem::listEntries(const fs::path& folder) const
 
 std::string LocalFileSystem::readFile(const fs::path& path, std::size_t limit) const {
     return readFileBytes(path, limit);
+}
+
+std::optional<std::string> LocalFileSystem::readFileOfAtMost(const fs::path& path, std::uint64_t mostBytes,
+                                                             EntryStatus& read) const {
+    return readFileBytesOfAtMost(path, mostBytes, read);
 }
 
 void LocalFileSystem::writeFile(const fs::path& path, std::string_view bytes, fs::perms permissions) {

@@ -19,8 +19,10 @@ public:
     void removeAll(const std::filesystem::path& path) override;
     void rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     std::filesystem::perms permissions(const std::filesystem::path& path) const override;
-    std::vector<std::filesystem::path> listEntries(const std::filesystem::path& folder) const override;
+    std::vector<FolderEntry> listEntries(const std::filesystem::path& folder) const override;
     std::string readFile(const std::filesystem::path& path, std::size_t limit) const override;
+    std::optional<std::string> readFileOfAtMost(const std::filesystem::path& path, std::uint64_t mostBytes,
+                                                EntryStatus& read) const override;
     void writeFile(const std::filesystem::path& path, std::string_view bytes,
                    std::filesystem::perms permissions) override;
     void createFile(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions,

@@ -25,6 +25,15 @@ TEST(StoredText, NotesSurviveTheirFileExactly) {
     // A foreign file's lone CR becomes a stored line break; a lone LF stays.
     EXPECT_EQ(noteTextFromFile(u"a\rb\nc"), u"a\r\nb\nc");
     EXPECT_EQ(noteTextFromFile(u"no break at end"), u"no break at end");
+    // A note is its file's lines, joined by CR LF.
+    for (const std::u16string file : {u"", u"\r", u"\r\n\r\n", u"a\r\r\n", u"a\rb\r", u"a\nb\r\n", u"a\n", u"\n\r"}) {
+        const Lines lines = readLines(file);
+        std::u16string joined;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            joined += (i > 0 ? u"\r\n" : u"") + lines[i];
+        }
+        EXPECT_EQ(noteTextFromFile(file), joined);
+    }
 }
 
 TEST(StoredText, EditorLinesBecomeCrLfAndBack) {

@@ -51,14 +51,7 @@ EntryStatus::Kind kindOf(mode_t mode) {
     return S_ISLNK(mode) ? EntryStatus::Kind::link : EntryStatus::Kind::other;
 }
 
-} // namespace
-
-EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
-    struct stat info {};
-    const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
-    if (result != 0) {
-        return {};
-    }
+EntryStatus statusOf(const struct stat& info) {
     EntryStatus status;
     status.kind = kindOf(info.st_mode);
     status.permissions = static_cast<std::filesystem::perms>(info.st_mode & 07777);
@@ -68,6 +61,75 @@ EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
     status.links = static_cast<std::uint64_t>(info.st_nlink);
     status.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
     return status;
+}
+
+// Opens an ordinary file for reading and tells what it is; anything else is an error.
+int openOrdinaryFile(const std::filesystem::path& path, struct stat& info) {
+    // Without O_NONBLOCK, opening a FIFO waits until someone writes to it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        failWithErrno(path);
+    }
+    if (::fstat(fd, &info) != 0) {
+        closeAndFail(fd, path);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        throw StorageError(path, "not an ordinary file");
+    }
+    return fd;
+}
+
+// Reads up to `limit` bytes and closes the file.
+std::string readAndClose(int fd, const std::filesystem::path& path, std::size_t limit, const struct stat& info) {
+    std::string bytes;
+    bytes.resize(std::min(limit, static_cast<std::size_t>(info.st_size)));
+    std::size_t done = 0;
+    while (done < limit) {
+        if (done == bytes.size()) {
+            // At the size fstat told, where nearly every file ends: a read into a small buffer finds the end (or
+            // what the file grew by since) without first growing the text by a buffer's worth of zeros.
+            char more[4096];
+            const ssize_t got = ::read(fd, more, std::min(sizeof more, limit - done));
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                closeAndFail(fd, path);
+            }
+            if (got == 0) {
+                break;
+            }
+            bytes.append(more, static_cast<std::size_t>(got));
+            done += static_cast<std::size_t>(got);
+            continue;
+        }
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            closeAndFail(fd, path);
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    bytes.resize(done);
+    return bytes;
+}
+
+} // namespace
+
+EntryStatus entryStatus(const std::filesystem::path& path, bool followLinks) {
+    struct stat info {};
+    const int result = followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
+    if (result != 0) {
+        return {};
+    }
+    return statusOf(info);
 }
 
 void createNewFile(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions,
@@ -110,42 +172,21 @@ void flushFileToDisk(const std::filesystem::path& path) {
 }
 
 std::string readFileBytes(const std::filesystem::path& path, std::size_t limit) {
-    // Without O_NONBLOCK, opening a FIFO waits until someone writes to it.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        failWithErrno(path);
-    }
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        closeAndFail(fd, path);
-    }
-    if (!S_ISREG(info.st_mode)) {
+    const int fd = openOrdinaryFile(path, info);
+    return readAndClose(fd, path, limit, info);
+}
+
+std::optional<std::string> readFileBytesOfAtMost(const std::filesystem::path& path, std::uint64_t mostBytes,
+                                                 EntryStatus& read) {
+    struct stat info {};
+    const int fd = openOrdinaryFile(path, info);
+    read = statusOf(info);
+    if (read.size > mostBytes) {
         ::close(fd);
-        throw StorageError(path, "not an ordinary file");
+        return std::nullopt;
     }
-    std::string bytes;
-    bytes.resize(std::min(limit, static_cast<std::size_t>(info.st_size)));
-    std::size_t done = 0;
-    while (done < limit) {
-        if (done == bytes.size()) {
-            // The file grew since fstat.
-            bytes.resize(std::min(limit, bytes.size() + 65536));
-        }
-        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            closeAndFail(fd, path);
-        }
-        if (got == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    ::close(fd);
-    bytes.resize(done);
-    return bytes;
+    return readAndClose(fd, path, FileSystem::kWholeFile, info);
 }
 
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions) {

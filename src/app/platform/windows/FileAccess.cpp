@@ -162,6 +162,15 @@ std::string readFileBytes(const std::filesystem::path& path, std::size_t limit) 
     return bytes;
 }
 
+std::optional<std::string> readFileBytesOfAtMost(const std::filesystem::path& path, std::uint64_t mostBytes,
+                                                 EntryStatus& read) {
+    read = entryStatus(path, true);
+    if (read.kind == EntryStatus::Kind::file && read.size > mostBytes) {
+        return std::nullopt;
+    }
+    return readFileBytes(path, FileSystem::kWholeFile);
+}
+
 void writeFileBytes(const std::filesystem::path& path, std::string_view bytes, std::filesystem::perms permissions) {
     // An existing file keeps its identity, and with it every name that leads to it.
     writeWholeFile(path, CREATE_ALWAYS, bytes, permissions, true);

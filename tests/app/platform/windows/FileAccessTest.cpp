@@ -24,8 +24,10 @@ TEST(WindowsFileAccess, FilesInAFolderWithANonAsciiNameAreWrittenFlushedAndRead)
     EXPECT_EQ(readFileBytes(folder / u8"记事.txt", 4), bytes.substr(0, 4));
 
     files.rename(folder, temporary.path() / u8"便笺.new");
-    EXPECT_EQ(files.listEntries(temporary.path() / u8"便笺.new"),
-              std::vector<fs::path>{temporary.path() / u8"便笺.new" / u8"记事.txt"});
+    const std::vector<FolderEntry> entries = files.listEntries(temporary.path() / u8"便笺.new");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].path, temporary.path() / u8"便笺.new" / u8"记事.txt");
+    EXPECT_EQ(entries[0].kind, EntryStatus::Kind::file);
     EXPECT_THROW(readFileBytes(folder / u8"记事.txt", FileSystem::kWholeFile), StorageError);
 }
 
