@@ -262,7 +262,7 @@ TEST_F(FrmMainTest, ProblemsFoundAtStartAreListedInOneMessage) {
     ASSERT_EQ(m_platform.count("console "), 1);
     const auto message = std::find_if(m_platform.calls.begin(), m_platform.calls.end(),
                                       [](const std::string& call) { return call.starts_with("error "); });
-    EXPECT_NE(message->find("/Notes/0.txt: "), std::string::npos);
+    EXPECT_NE(message->find((fs::path("/Notes") / "0.txt").make_preferred().string() + ": "), std::string::npos);
     EXPECT_NE(message->find("另有 2 个文件"), std::string::npos);
 }
 
