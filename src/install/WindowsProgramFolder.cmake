@@ -1,6 +1,7 @@
 # The program folder as a Windows user unpacks it: the executable with its sound module and Sounds/, Qt's DLLs,
 # the platform and style plugins that Qt looks for beside the executable, Qt's Chinese catalogues, and the MinGW
-# runtime that all of them share. The program keeps Notes/ and AutoRun.sd there once it runs; the install never writes them.
+# runtime that all of them share. The program keeps Notes/ and AutoRun.sd there once it runs; the install never
+# writes them.
 install(TARGETS pennoc RUNTIME DESTINATION .)
 install(TARGETS pennoc_sound LIBRARY DESTINATION .)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/Sounds DESTINATION .)
